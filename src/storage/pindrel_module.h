@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The state and procedures that the windows share.
+namespace pindrelModule {
+
+// The custom vocabulary file (name with ".txt", without folder) that the next load of the
+// main window reads instead of "school.txt"; empty means none.
+extern QString strFileInUse;
+
+// The editor's entry store: three parallel lists of one upper bound, lower bound 0.
+extern QStringList arrVocab;
+extern QStringList arrHint01;
+extern QStringList arrHint02;
+// Empty: the editor makes a new vocabulary; otherwise the name of the file being edited.
+extern QString strEditFile;
+
+bool DirExists(const QString &path);
+
+} // namespace pindrelModule

@@ -1,0 +1,120 @@
+#include "storage/vocabulary_file.h"
+
+#include "storage/thai_codepage.h"
+#include "ui/file_system.h"
+#include "ui/text_lines.h"
+
+namespace vocabulary_file {
+namespace {
+
+bool isBlank(QByteArrayView line) {
+  for (const char c : line)
+    if (c != ' ')
+      return false;
+  return true;
+}
+
+VocabEntry entryOf(QByteArrayView line, int fieldCount) {
+  const QList<QByteArrayView> fields = ui::splitFields(line);
+  QString *targets[] = {nullptr, nullptr, nullptr, nullptr, nullptr};
+  VocabEntry entry;
+  targets[0] = &entry.word;
+  targets[1] = &entry.hint01;
+  targets[2] = &entry.hint02;
+  targets[3] = &entry.meaning;
+  targets[4] = &entry.sentence;
+  const qsizetype count = std::min<qsizetype>(fields.size(), fieldCount);
+  for (qsizetype i = 0; i < count; ++i)
+    *targets[i] = thai_codepage::decode(fields[i]);
+  return entry;
+}
+
+} // namespace
+
+Contents parse(QByteArrayView bytes, int fieldCount, qsizetype maxRecords) {
+  Contents contents;
+  const QList<QByteArrayView> lines = ui::splitLines(bytes);
+  contents.entries.reserve(std::min(lines.size(), maxRecords));
+  for (const QByteArrayView line : lines) {
+    if (isBlank(line))
+      continue;
+    if (contents.entries.size() == maxRecords) {
+      contents.entries.clear();
+      contents.problem = Problem::TooManyRecords;
+      return contents;
+    }
+    contents.entries.append(entryOf(line, fieldCount));
+  }
+  if (contents.entries.isEmpty())
+    contents.problem = Problem::NoRecords;
+  return contents;
+}
+
+Contents read(const QString &path, int fieldCount, qsizetype maxRecords) {
+  if (!ui::fileExists(path)) {
+    Contents contents;
+    contents.problem = ui::folderExists(path) ? Problem::NotAFile : Problem::Missing;
+    return contents;
+  }
+  const ui::FileBytes file = ui::readWholeFile(path);
+  if (!file.ok()) {
+    Contents contents;
+    contents.problem = Problem::Unreadable;
+    contents.systemReason = file.error;
+    return contents;
+  }
+  return parse(file.bytes, fieldCount, maxRecords);
+}
+
+QString describeProblem(const QString &fileName, const Contents &contents, qsizetype maxRecords) {
+  QString thai;
+  QString english;
+  switch (contents.problem) {
+  case Problem::None:
+    return {};
+  case Problem::Missing:
+    thai = QStringLiteral("ไม่พบไฟล์นี้");
+    english = QStringLiteral("the file was not found.");
+    break;
+  case Problem::NotAFile:
+    thai = QStringLiteral("ชื่อนี้เป็นโฟลเดอร์ ไม่ใช่ไฟล์");
+    english = QStringLiteral("that name is a folder, not a file.");
+    break;
+  case Problem::Unreadable:
+    thai = QStringLiteral("อ่านไฟล์ไม่ได้ (%1)").arg(contents.systemReason);
+    english = QStringLiteral("the file could not be read (%1).").arg(contents.systemReason);
+    break;
+  case Problem::NoRecords:
+    thai = QStringLiteral("ในไฟล์ไม่มีคำศัพท์เลย");
+    english = QStringLiteral("the file holds no words.");
+    break;
+  case Problem::TooManyRecords:
+    thai = QStringLiteral("ในไฟล์มีคำศัพท์เกิน %1 คำ").arg(maxRecords);
+    english = QStringLiteral("the file holds more than %1 words.").arg(maxRecords);
+    break;
+  }
+  return QStringLiteral("ใช้ไฟล์คำศัพท์ \"%1\" ไม่ได้ เพราะ%2\n\nThe vocabulary file \"%1\" cannot be used: %3")
+      .arg(fileName, thai, english);
+}
+
+Text entriesText(const QStringList &words, const QStringList &hints01, const QStringList &hints02,
+                 qsizetype first, qsizetype last) {
+  QString text;
+  for (qsizetype i = first; i <= last; ++i) {
+    text += words[i];
+    text += QLatin1Char('|');
+    text += hints01[i];
+    text += QLatin1Char('|');
+    text += hints02[i];
+    text += QLatin1String("\r\n");
+  }
+  if (std::optional<QByteArray> bytes = thai_codepage::encode(text))
+    return {*bytes, -1};
+  for (qsizetype i = first; i <= last; ++i)
+    if (!thai_codepage::canEncode(words[i]) || !thai_codepage::canEncode(hints01[i]) ||
+        !thai_codepage::canEncode(hints02[i]))
+      return {{}, i};
+  return {{}, first};
+}
+
+} // namespace vocabulary_file

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The vocabulary file: one entry a line, fields joined by "|", code page 874, CR LF.
+struct VocabEntry {
+  QString word;
+  QString hint01;
+  QString hint02;
+  QString meaning;  // built-in files only
+  QString sentence; // built-in files only
+};
+
+namespace vocabulary_file {
+
+constexpr int builtInFields = 5;
+constexpr int customFields = 3;
+// The record count is a 16-bit number and word selection needs one more than it.
+constexpr qsizetype maxGameRecords = 32766;
+// The editor's store holds one more: its indexes run from 0 to 32,766.
+constexpr qsizetype maxEditorRecords = 32767;
+
+enum class Problem { None, Missing, NotAFile, Unreadable, NoRecords, TooManyRecords };
+
+struct Contents {
+  QList<VocabEntry> entries;
+  Problem problem = Problem::None;
+  QString systemReason; // for Unreadable
+  bool ok() const { return problem == Problem::None; }
+};
+
+// Blank lines (empty or only spaces) are not records; a line with fewer fields than
+// fieldCount is a record whose missing fields are empty; fields beyond fieldCount are ignored.
+Contents parse(QByteArrayView bytes, int fieldCount, qsizetype maxRecords);
+Contents read(const QString &path, int fieldCount, qsizetype maxRecords);
+
+// Why a file cannot be used, in Thai and then in English, naming it.
+QString describeProblem(const QString &fileName, const Contents &contents, qsizetype maxRecords);
+
+struct Text {
+  QByteArray bytes;
+  qsizetype unencodableIndex = -1; // the first entry that code page 874 cannot hold
+  bool ok() const { return unencodableIndex < 0; }
+};
+// Entries first..last of three parallel lists, each line ended by CR LF, encoded as a whole.
+Text entriesText(const QStringList &words, const QStringList &hints01, const QStringList &hints02,
+                 qsizetype first, qsizetype last);
+
+} // namespace vocabulary_file

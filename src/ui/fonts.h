@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QWidget>
+
+namespace ui {
+
+// Maps the Windows font names the windows are designed with ("MS Sans Serif", "CordiaUPC",
+// "Arial") to installed families that carry Thai glyphs. Run once at start-up.
+void installFontSubstitutes();
+
+QFont font(const QString &windowsName, double points, bool bold = false);
+
+// Back and fore colours of a control, the way the designs give them.
+void setColours(QWidget *widget, const QColor &back, const QColor &fore);
+void setForeColour(QWidget *widget, const QColor &fore);
+
+} // namespace ui

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QList>
+
+namespace ui {
+
+// Splits a file's bytes into lines as sequential text input reads them: CR LF and a lone CR
+// end a line, a lone LF does not (it stays in the line), and a last line without an end
+// counts. The views point into bytes.
+QList<QByteArrayView> splitLines(QByteArrayView bytes);
+
+// Splits a line at every "|": n separators give n + 1 fields.
+QList<QByteArrayView> splitFields(QByteArrayView line);
+
+} // namespace ui
