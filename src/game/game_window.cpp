@@ -1,0 +1,244 @@
+#include "game/game_window.h"
+
+#include "storage/pindrel_module.h"
+#include "ui/file_system.h"
+#include "ui/fonts.h"
+#include "ui/forms.h"
+#include "ui/help_viewer.h"
+#include "ui/message_box.h"
+#include "ui/picture.h"
+#include "ui/twips.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+const QColor keyBack(128, 128, 128);
+const QColor keyFore(255, 255, 0);
+const QColor slotBack(192, 255, 255);
+const QColor slotFore(128, 0, 0);
+const QColor formBack(192, 192, 192);
+const QColor fileInUseBack(255, 255, 192);
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption) {
+  auto *label = new QLabel(caption, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  return label;
+}
+
+void setSingleBorder(QFrame *frame) { frame->setFrameStyle(QFrame::Box | QFrame::Plain); }
+
+} // namespace
+
+GameWindow::GameWindow()
+    : Letter(QStringLiteral("Letter"), [this](int index) { Letter_Click(index); }),
+      Word(QStringLiteral("Word"), nullptr) {
+  setWindowTitle(QStringLiteral("Pindrel : Vokabin"));
+  createMenus();
+  createControls();
+}
+
+void GameWindow::createControls() {
+  m_client = new QWidget(this);
+  m_client->setObjectName(QStringLiteral("client"));
+  m_client->setFixedSize(ui::px(8835), ui::px(5595));
+  ui::setColours(m_client, formBack, palette().color(QPalette::WindowText));
+  setCentralWidget(m_client);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  auto *key = new ui::ClickableLabel(m_client);
+  ui::place(key, 240, 360, 495, 435);
+  ui::setColours(key, keyBack, keyFore);
+  setSingleBorder(key);
+  key->setAlignment(Qt::AlignCenter);
+  key->setFont(ui::font(QStringLiteral("MS Sans Serif"), 12, true));
+  Letter.place(0, key);
+
+  auto *slot = new ui::ClickableLabel(m_client);
+  ui::place(slot, 240, 1440, 585, 405);
+  ui::setColours(slot, slotBack, slotFore);
+  setSingleBorder(slot);
+  slot->setAlignment(Qt::AlignCenter);
+  slot->setFont(ui::font(QStringLiteral("MS Sans Serif"), 12));
+  Word.place(1, slot);
+
+  imgPindrel = new ui::ImageBox(m_client);
+  imgPindrel->setObjectName(QStringLiteral("imgPindrel"));
+  ui::place(imgPindrel, 240, 2360, 2580, 3135);
+  imgPindrel->setPicture(ui::LoadPicture(QStringLiteral(":/resources/beach.jpg")));
+
+  cmdHint01 = new QPushButton(QStringLiteral("Give me a hint."), m_client);
+  cmdHint01->setObjectName(QStringLiteral("cmdHint01"));
+  ui::place(cmdHint01, 3000, 2360, 1575, 375);
+  connect(cmdHint01, &QPushButton::clicked, this, &GameWindow::cmdHint01_Click);
+
+  cmdHint02 = new QPushButton(QStringLiteral("Another hint, please."), m_client);
+  cmdHint02->setObjectName(QStringLiteral("cmdHint02"));
+  ui::place(cmdHint02, 3000, 2760, 1575, 375);
+  connect(cmdHint02, &QPushButton::clicked, this, &GameWindow::cmdHint02_Click);
+
+  lblHint01 = makeLabel(m_client, "lblHint01", {});
+  ui::place(lblHint01, 4680, 2360, 3615, 375);
+  setSingleBorder(lblHint01);
+  lblHint02 = makeLabel(m_client, "lblHint02", {});
+  ui::place(lblHint02, 4680, 2760, 3615, 375);
+  setSingleBorder(lblHint02);
+
+  lblFileInUse = makeLabel(m_client, "lblFileInUse", {});
+  ui::place(lblFileInUse, 4680, 2055, 3615, 255);
+  ui::setColours(lblFileInUse, fileInUseBack, palette().color(QPalette::WindowText));
+
+  lblScoreLabel = makeLabel(m_client, "lblScoreLabel", QStringLiteral("Your Score:"));
+  ui::place(lblScoreLabel, 7320, 360, 855, 255);
+  lblScore = makeLabel(m_client, "lblScore", QStringLiteral("0"));
+  ui::place(lblScore, 7320, 600, 855, 855);
+  lblScore->setAlignment(Qt::AlignCenter);
+  lblScore->setFont(ui::font(QStringLiteral("CordiaUPC"), 36, true));
+
+  Label2 = makeLabel(m_client, "Label2", QStringLiteral("YOUR DIFFICULT WORDS:"));
+  ui::place(Label2, 6240, 3240, 2055, 255);
+  lstDifficultWords = new QListWidget(m_client);
+  lstDifficultWords->setObjectName(QStringLiteral("lstDifficultWords"));
+  ui::place(lstDifficultWords, 6360, 3480, 1815, 1740);
+  lstDifficultWords->setSelectionMode(QAbstractItemView::SingleSelection);
+  lstDifficultWords->installEventFilter(this);
+  // A click shows the meaning also when the word is already the selected one.
+  connect(lstDifficultWords, &QListWidget::itemClicked, this,
+          [this] { lstDifficultWords_Click(); });
+  connect(lstDifficultWords, &QListWidget::itemSelectionChanged, this, [this] {
+    if (!lstDifficultWords->selectedItems().isEmpty())
+      lstDifficultWords_Click();
+  });
+
+  Frame1 = new QFrame(m_client);
+  Frame1->setObjectName(QStringLiteral("Frame1"));
+  Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  ui::place(Frame1, 3000, 3120, 3000, 2175);
+  Frame1->hide();
+  Label1 = makeLabel(Frame1, "Label1", {});
+  ui::place(Label1, 240, 360, 2580, 900);
+  Label1->setAlignment(Qt::AlignCenter);
+  Label1->setWordWrap(true);
+  Label1->setFont(ui::font(QStringLiteral("MS Sans Serif"), 12, true));
+  const QString captions[] = {QStringLiteral("คำศัพท์ต่อไป"), QStringLiteral("เลิก")};
+  const int lefts[] = {240, 1680};
+  for (int i = 0; i < 2; ++i) {
+    Command1[i] = new QPushButton(captions[i], Frame1);
+    Command1[i]->setObjectName(QStringLiteral("Command1_%1").arg(i));
+    ui::place(Command1[i], lefts[i], 1560, 1125, 465);
+    connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+  }
+}
+
+QAction *GameWindow::addMenuItem(QMenu *menu, const char *name, const QString &caption,
+                                 void (GameWindow::*handler)(), bool checkable) {
+  QAction *action = menu->addAction(caption);
+  action->setObjectName(QString::fromLatin1(name));
+  action->setCheckable(checkable);
+  connect(action, &QAction::triggered, this, handler);
+  return action;
+}
+
+void GameWindow::createMenus() {
+  const auto addMenu = [](QWidget *parent, const char *name, const QString &caption) {
+    auto *menu = new QMenu(caption, parent);
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    return menu;
+  };
+
+  QMenu *mnuFile = addMenu(this, "mnuFile", QStringLiteral("เลือกคำศัพท์"));
+  QMenu *mnuEVocab = addMenu(mnuFile, "mnuEVocab", QStringLiteral("เลือกคำศัพท์ของโปรแกรม"));
+  mnuFile->addMenu(mnuEVocab);
+  mnuHouse = addMenuItem(mnuEVocab, "mnuHouse", QStringLiteral("Things in the &House"),
+                         &GameWindow::mnuHouse_Click, true);
+  mnuSchool = addMenuItem(mnuEVocab, "mnuSchool", QStringLiteral("Things at &School"),
+                          &GameWindow::mnuSchool_Click, true);
+  mnuAnimals = addMenuItem(mnuEVocab, "mnuAnimals", QStringLiteral("&Animals"),
+                           &GameWindow::mnuAnimals_Click, true);
+  mnuCustVocab = addMenuItem(mnuFile, "mnuCustVocab", QStringLiteral("เลือกคำศัพท์ที่สร้างเอง"),
+                             &GameWindow::mnuCustVocab_Click, true);
+  mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuLine"));
+  mnuExit = addMenuItem(mnuFile, "mnuExit", QStringLiteral("E&xit"), &GameWindow::mnuExit_Click);
+  menuBar()->addMenu(mnuFile);
+
+  QMenu *mnuEdit = addMenu(this, "mnuEdit", QStringLiteral("สร้างคำศัพท์"));
+  mnuCreate = addMenuItem(mnuEdit, "mnuCreate", QStringLiteral("สร้างคำศัพท์ขุดใหม่"),
+                          &GameWindow::mnuCreate_Click);
+  mnuEditData = addMenuItem(mnuEdit, "mnuEditData", QStringLiteral("แก้ไขคำศัพท์ที่สร้างไว้แล้ว"),
+                            &GameWindow::mnuEditData_Click);
+  menuBar()->addMenu(mnuEdit);
+
+  QMenu *mnuHelp = addMenu(this, "mnuHelp", QStringLiteral("วิธีใช้โปรแกรม"));
+  mnuContents = addMenuItem(mnuHelp, "mnuContents", QStringLiteral("สารบัญ"),
+                            &GameWindow::mnuContents_Click);
+  mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSeperator"));
+  mnuAbout = addMenuItem(mnuHelp, "mnuAbout", QStringLiteral("เกี่ยวกับโปรแกรม"),
+                         &GameWindow::mnuAbout_Click);
+  menuBar()->addMenu(mnuHelp);
+}
+
+void GameWindow::Form_Load() {
+  ui::centreOnScreen(this);
+  ui::setHelpFile(ui::programPath(QStringLiteral("help04.hlp")));
+  mnuSchool->setChecked(true);
+  mnuHouse->setChecked(false);
+
+  const QString customFolder = ui::customVocabFolder();
+  QString firstCustomFile;
+  if (!pindrelModule::DirExists(customFolder)) {
+    if (!ui::makeFolder(customFolder))
+      ui::MsgBox(QStringLiteral("สร้างโฟลเดอร์ \"Custom Vocab\" ไม่ได้ จึงใช้ได้เฉพาะคำศัพท์ของโปรแกรม\n\n"
+                                "The folder \"Custom Vocab\" could not be made, so only the "
+                                "program's own vocabularies can be used."),
+                 ui::vbOKExclamation);
+  } else {
+    firstCustomFile = ui::firstMatch(customFolder, QStringLiteral("*.txt"));
+  }
+  mnuCustVocab->setEnabled(!firstCustomFile.isEmpty());
+  mnuEditData->setEnabled(!firstCustomFile.isEmpty());
+
+  intNextWord = 1;
+  intScore = 0;
+  LayOutKeys();
+
+  bool loaded = false;
+  if (!pindrelModule::strFileInUse.isEmpty()) {
+    blnBuiltIn = false;
+    loaded = RetrieveData(ui::customVocabPath(pindrelModule::strFileInUse));
+    pindrelModule::strFileInUse.clear();
+  } else {
+    blnBuiltIn = true;
+    loaded = RetrieveData(ui::programPath(QStringLiteral("school.txt")));
+  }
+  if (loaded)
+    SelectWord();
+  else
+    ShowNoVocabulary();
+}
+
+// A typed letter reaches the game wherever the focus is; the list takes none of them, so
+// it has no type-ahead that would select a word behind the player's back.
+bool GameWindow::eventFilter(QObject *watched, QEvent *event) {
+  if (watched == lstDifficultWords && event->type() == QEvent::KeyPress) {
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->text().size() == 1 && key->text()[0].isLetter()) {
+      Form_KeyPress(key->text()[0].unicode());
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void GameWindow::keyPressEvent(QKeyEvent *event) {
+  if (event->text().size() == 1) {
+    Form_KeyPress(event->text()[0].unicode());
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}

@@ -1,0 +1,157 @@
+// The play of one word: the board resets, the guess, winning and losing, hints and the
+// difficult words.
+#include "game/game_window.h"
+
+#include "game/guess.h"
+#include "game/int16.h"
+#include "game/show_meaning.h"
+#include "ui/file_system.h"
+#include "ui/forms.h"
+#include "ui/picture.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+constexpr int lastStage = 9;
+
+QString stageFile(int stage) {
+  return ui::programPath(QStringLiteral("0%1.jpg").arg(stage));
+}
+
+} // namespace
+
+void GameWindow::ShowStage(int stage) {
+  imgPindrel->clearPicture();
+  imgPindrel->setPicture(ui::LoadPicture(stageFile(stage)));
+}
+
+void GameWindow::ShowScore() { lblScore->setText(QString::number(intScore)); }
+
+void GameWindow::ResetBoard() {
+  intNextWord = 1;
+  lblScore->setText(QStringLiteral("0"));
+  intScore = 0;
+  Frame1->hide();
+  ShowStage(0);
+  LayOutKeys();
+}
+
+void GameWindow::StartNextWord() {
+  cmdHint01->setEnabled(true);
+  Frame1->hide();
+  ShowStage(0);
+  const int last = Word.UBound();
+  for (int i = 2; i <= last; ++i)
+    Word.Unload(i);
+  for (int i = 0; i <= 25; ++i)
+    Letter[i]->setEnabled(true);
+  Word[1]->setText(QString());
+  SelectWord();
+}
+
+void GameWindow::Letter_Click(int index) { Guess(index); }
+
+void GameWindow::Form_KeyPress(int KeyAscii) {
+  const int index = guess::keyIndexOf(KeyAscii);
+  if (index >= 0 && Letter[index]->isEnabled())
+    Guess(index);
+}
+
+void GameWindow::Guess(int index) {
+  const QChar letter = Letter[index]->text().at(0);
+  const QList<qsizetype> positions = guess::positionsOf(strWord, letter);
+  if (positions.isEmpty()) {
+    intWrongGuesses = int16::add(intWrongGuesses, 1);
+    if (intWrongGuesses >= 1 && intWrongGuesses <= 8)
+      ShowStage(intWrongGuesses);
+  } else {
+    for (const qsizetype p : positions) {
+      Word[static_cast<int>(p)]->setText(letter);
+      intLettersFound = int16::add(intLettersFound, 1);
+    }
+  }
+  if (intWrongGuesses >= lastStage) {
+    ShowStage(lastStage);
+    GameLost();
+  }
+  if (intLettersFound == strWord.size())
+    GameWon();
+  Letter[index]->setEnabled(false);
+}
+
+void GameWindow::GameWon() {
+  for (int i = 0; i <= 25; ++i)
+    Letter[i]->setEnabled(false);
+  cmdHint01->setEnabled(false);
+  cmdHint02->setEnabled(false);
+  Label1->setText(QStringLiteral("You've Won!"));
+  Frame1->show();
+  intScore = int16::add(intScore, 2);
+  ShowScore();
+}
+
+void GameWindow::GameLost() {
+  for (int i = 0; i <= 25; ++i)
+    Letter[i]->setEnabled(false);
+  cmdHint01->setEnabled(false);
+  cmdHint02->setEnabled(false);
+
+  lstDifficultWords->addItem(strWord);
+  const int n = lstDifficultWords->count() - 1;
+  for (QStringList &row : arrDiffInfo)
+    row.resize(n + 1);
+  arrDiffInfo[0][n] = strMeaning;
+  arrDiffInfo[1][n] = strSentence;
+
+  Label1->setText(QStringLiteral("You've Lost! ") + QChar(10) + QChar(13) +
+                  QStringLiteral("The Word Was ") + strWord);
+  Frame1->show();
+  ShowScore();
+}
+
+void GameWindow::cmdHint01_Click() {
+  lblHint01->setText(strHint01);
+  intScore = int16::add(intScore, -1);
+  ShowScore();
+  cmdHint01->setEnabled(false);
+  cmdHint02->setEnabled(true);
+}
+
+void GameWindow::cmdHint02_Click() {
+  lblHint02->setText(strHint02);
+  intScore = int16::add(intScore, -1);
+  ShowScore();
+  cmdHint02->setEnabled(false);
+}
+
+void GameWindow::Command1_Click(int index) {
+  if (index == 0)
+    StartNextWord();
+  else if (index == 1)
+    ui::forms::Unload(QString::fromLatin1(formName));
+}
+
+void GameWindow::emptyDiffList() {
+  for (int i = lstDifficultWords->count() - 1; i >= 0; --i)
+    delete lstDifficultWords->takeItem(i);
+}
+
+void GameWindow::lstDifficultWords_Click() {
+  const QList<QListWidgetItem *> selected = lstDifficultWords->selectedItems();
+  if (selected.isEmpty())
+    return;
+  const int j = lstDifficultWords->row(selected.first());
+  ShowMeaning *popup = ui::forms::Load<ShowMeaning>();
+  if (blnBuiltIn) {
+    popup->setCaptions(lstDifficultWords->item(j)->text() + QStringLiteral(":   ") + arrDiffInfo[0].value(j),
+                       arrDiffInfo[1].value(j));
+  } else {
+    popup->setCaptions(QString(),
+                       QStringLiteral("กรุณา ศึกษาความหมาย และการใช้ในประโยค จากผู้ที่จัดทำคำศัพท์ชุดนี้ นะครับ"));
+  }
+  ui::forms::Show<ShowMeaning>();
+}

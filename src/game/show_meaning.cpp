@@ -1,0 +1,61 @@
+#include "game/show_meaning.h"
+
+#include "ui/twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+constexpr int clientWidth = 4140;
+constexpr int clientHeight = 1830;
+constexpr int sentenceTop = 480;
+constexpr int sentenceHeight = 495;
+constexpr int okTop = 1200;
+} // namespace
+
+ShowMeaning::ShowMeaning() {
+  setWindowTitle(QStringLiteral("ความหมายของ คำศัพท์"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+
+  lblMeaning = new QLabel(this);
+  lblMeaning->setObjectName(QStringLiteral("lblMeaning"));
+  lblMeaning->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  lblMeaning->setWordWrap(true);
+  ui::place(lblMeaning, 360, 120, 3495, 255);
+
+  lblSentence = new QLabel(this);
+  lblSentence->setObjectName(QStringLiteral("lblSentence"));
+  lblSentence->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  lblSentence->setWordWrap(true);
+  ui::place(lblSentence, 240, sentenceTop, 3735, sentenceHeight);
+
+  cmdOK = new QPushButton(QStringLiteral("OK"), this);
+  cmdOK->setObjectName(QStringLiteral("cmdOK"));
+  ui::place(cmdOK, 1440, okTop, 1335, 495);
+  connect(cmdOK, &QPushButton::clicked, this, &ShowMeaning::cmdOK_Click);
+
+  setFixedSize(ui::px(clientWidth), ui::px(clientHeight));
+}
+
+void ShowMeaning::setCaptions(const QString &meaning, const QString &sentence) {
+  lblMeaning->setText(meaning);
+  lblSentence->setText(sentence);
+  fitText();
+}
+
+// Text longer than the labels wraps, and the popup grows downward so that all of it can be
+// read; its width stays.
+void ShowMeaning::fitText() {
+  const int meaningHeight =
+      qMax(ui::px(255), lblMeaning->heightForWidth(lblMeaning->width()));
+  lblMeaning->resize(lblMeaning->width(), meaningHeight);
+  const int gap = ui::px(sentenceTop - 120 - 255);
+  const int sentenceY = qMax(ui::px(sentenceTop), lblMeaning->y() + meaningHeight + gap);
+  const int sentenceH = qMax(ui::px(sentenceHeight), lblSentence->heightForWidth(lblSentence->width()));
+  lblSentence->setGeometry(lblSentence->x(), sentenceY, lblSentence->width(), sentenceH);
+  const int grown = (sentenceY + sentenceH) - ui::px(sentenceTop + sentenceHeight);
+  cmdOK->move(cmdOK->x(), ui::px(okTop) + grown);
+  setFixedSize(ui::px(clientWidth), ui::px(clientHeight) + grown);
+}
+
+void ShowMeaning::cmdOK_Click() { hide(); }

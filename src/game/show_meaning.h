@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ui/forms.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+// The meaning popup: form "frmShowMeaning". One instance, shown and hidden, its captions
+// replaced for each word.
+class ShowMeaning : public QWidget, public ui::Form {
+  Q_OBJECT
+
+public:
+  static constexpr const char *formName = "frmShowMeaning";
+
+  ShowMeaning();
+  void setCaptions(const QString &meaning, const QString &sentence);
+
+private:
+  void cmdOK_Click();
+  void fitText();
+
+  QLabel *lblMeaning = nullptr;
+  QLabel *lblSentence = nullptr;
+  QPushButton *cmdOK = nullptr;
+};
