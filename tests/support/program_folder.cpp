@@ -1,5 +1,6 @@
 #include "support/program_folder.h"
 
+#include "storage/thai_codepage.h"
 #include "ui/file_system.h"
 
 #include <QDir>
@@ -49,3 +50,5 @@ QByteArray ProgramFolder::read(const QString &relativePath) const {
   QFile file(filePath(relativePath));
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+QByteArray cp874(const QString &text) { return thai_codepage::encode(text).value_or(QByteArray()); }

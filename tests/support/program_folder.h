@@ -26,3 +26,6 @@ public:
 private:
   QTemporaryDir m_dir;
 };
+
+// Text as a vocabulary file holds it: code page 874.
+QByteArray cp874(const QString &text);
