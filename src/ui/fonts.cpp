@@ -1,22 +1,48 @@
 #include "ui/fonts.h"
 
+#include <QApplication>
 #include <QPalette>
 
 namespace ui {
+namespace {
+
+// How an installed family stands in for a Windows font: the windows were laid out for the
+// narrow Windows faces, so the stand-ins are drawn a little narrower (stretch), and the Thai
+// UPC faces draw their glyphs small for their point size (scale).
+struct Substitute {
+  const char *windowsName;
+  QStringList families;
+  int stretch;
+  double scale;
+};
+
+const QList<Substitute> &substitutes() {
+  static const QList<Substitute> table{
+      {"MS Sans Serif", {QStringLiteral("Loma"), QStringLiteral("DejaVu Sans")}, 85, 1.0},
+      {"CordiaUPC", {QStringLiteral("Laksaman"), QStringLiteral("Loma")}, 100, 0.75},
+      {"Arial", {QStringLiteral("Loma"), QStringLiteral("DejaVu Sans")}, 95, 1.0},
+  };
+  return table;
+}
+
+} // namespace
 
 void installFontSubstitutes() {
-  QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                             {QStringLiteral("Loma"), QStringLiteral("DejaVu Sans")});
-  // CordiaUPC is a narrow Thai face; Laksaman is the closest narrow one with Latin too.
-  QFont::insertSubstitutions(QStringLiteral("CordiaUPC"),
-                             {QStringLiteral("Laksaman"), QStringLiteral("Loma")});
-  QFont::insertSubstitutions(QStringLiteral("Arial"),
-                             {QStringLiteral("Garuda"), QStringLiteral("DejaVu Sans")});
+  for (const Substitute &s : substitutes())
+    QFont::insertSubstitutions(QString::fromLatin1(s.windowsName), s.families);
+  QApplication::setFont(font(QStringLiteral("MS Sans Serif"), 8));
 }
 
 QFont font(const QString &windowsName, double points, bool bold) {
   QFont f(windowsName);
-  f.setPointSizeF(points);
+  double size = points;
+  for (const Substitute &s : substitutes()) {
+    if (windowsName == QLatin1String(s.windowsName)) {
+      f.setStretch(s.stretch);
+      size *= s.scale;
+    }
+  }
+  f.setPointSizeF(size);
   f.setBold(bold);
   return f;
 }

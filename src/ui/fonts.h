@@ -7,7 +7,8 @@
 namespace ui {
 
 // Maps the Windows font names the windows are designed with ("MS Sans Serif", "CordiaUPC",
-// "Arial") to installed families that carry Thai glyphs. Run once at start-up.
+// "Arial") to installed families that carry Thai glyphs, and makes MS Sans Serif 8 pt the
+// application's font, as the windows were designed with. Run once at start-up.
 void installFontSubstitutes();
 
 QFont font(const QString &windowsName, double points, bool bold = false);
