@@ -184,6 +184,76 @@ private slots:
     for (int i = 0; i <= 25; ++i)
       QVERIFY(control<QLabel>(window, QStringLiteral("Letter_%1").arg(i))->isEnabled());
   }
+
+  // Guards against a list and its meanings that drift apart, or a popup that will not reopen.
+  void lostWordsKeepTheirOwnMeanings() {
+    ProgramFolder folder;
+    auto *window = startWith(folder, QStringLiteral("cat|h|h|แมว|The cat sleeps.\r\n"));
+    const QString wrong = QStringLiteral("bdefghijk");
+    press(window, wrong);
+    testing::click(control<QPushButton>(window, "Command1_0"));
+    window->strMeaning = QStringLiteral("M"); // as if the file had changed in between
+    press(window, wrong);
+    auto *list = control<QListWidget>(window, "lstDifficultWords");
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(window->arrDiffInfo[0], (QStringList{QStringLiteral("แมว"), QStringLiteral("M")}));
+    QCOMPARE(window->arrDiffInfo[1].size(), 2);
+
+    list->setCurrentRow(1);
+    auto *popup = qobject_cast<QWidget *>(ui::forms::find(QStringLiteral("frmShowMeaning")));
+    QVERIFY(popup && popup->isVisible());
+    QCOMPARE(popup->windowTitle(), QStringLiteral("ความหมายของ คำศัพท์"));
+    QCOMPARE(control<QLabel>(popup, "lblMeaning")->text(), QStringLiteral("CAT:   M"));
+    QCOMPARE(control<QLabel>(popup, "lblSentence")->text(), QStringLiteral("The cat sleeps."));
+
+    list->setCurrentRow(0);
+    QCOMPARE(control<QLabel>(popup, "lblMeaning")->text(), QStringLiteral("CAT:   แมว"));
+    control<QPushButton>(popup, "cmdOK")->click();
+    QVERIFY(!popup->isVisible());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    QVERIFY(popup->isVisible());
+    QCOMPARE(ui::forms::find(QStringLiteral("frmShowMeaning")), popup);
+  }
+
+  // Guards against a meaning shown from a file that has none, and against type-ahead in the
+  // list taking the player's letters.
+  void userVocabularyAsksForTheMeaningAndTheListTakesNoLetters() {
+    ProgramFolder folder;
+    folder.writeCustom(QStringLiteral("birds.txt"), "owl|h1|h2\r\n");
+    pindrelModule::strFileInUse = QStringLiteral("birds.txt");
+    auto *window = ui::forms::Show<GameWindow>();
+    press(window, QStringLiteral("abcdefghi"));
+    auto *list = control<QListWidget>(window, "lstDifficultWords");
+    list->setCurrentRow(0);
+    auto *popup = ui::forms::find(QStringLiteral("frmShowMeaning"));
+    QVERIFY(popup);
+    QCOMPARE(control<QLabel>(popup, "lblMeaning")->text(), QString());
+    QCOMPARE(control<QLabel>(popup, "lblSentence")->text(),
+             QStringLiteral("กรุณา ศึกษาความหมาย และการใช้ในประโยค จากผู้ที่จัดทำคำศัพท์ชุดนี้ นะครับ"));
+
+    testing::click(control<QPushButton>(window, "Command1_0"));
+    list->clearSelection();
+    list->setFocus();
+    QTest::keyClick(list, 'o');
+    QCOMPARE(window->intLettersFound, qint16(1));
+    QVERIFY(list->selectedItems().isEmpty());
+  }
+
+  // Guards against text cut off in the popup: long text wraps and the popup grows downward.
+  void longMeaningsGrowThePopupDownward() {
+    ProgramFolder folder;
+    const QString sentence = QStringLiteral("This example sentence is much too long to stand on the "
+                                            "two lines that the label was designed with, so it wraps.");
+    auto *window = startWith(folder, QStringLiteral("ox|h|h|m|") + sentence + QStringLiteral("\r\n"));
+    press(window, QStringLiteral("abcdefghi"));
+    control<QListWidget>(window, "lstDifficultWords")->setCurrentRow(0);
+    auto *popup = qobject_cast<QWidget *>(ui::forms::find(QStringLiteral("frmShowMeaning")));
+    auto *label = control<QLabel>(popup, "lblSentence");
+    QVERIFY(label->height() >= label->heightForWidth(label->width()));
+    QVERIFY(popup->height() > 122);
+    QCOMPARE(popup->width(), 276);
+    QVERIFY(control<QPushButton>(popup, "cmdOK")->geometry().top() >= label->geometry().bottom());
+  }
 };
 
 QTEST_MAIN(GamePlayTest)

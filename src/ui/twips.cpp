@@ -10,6 +10,7 @@ void centreOnScreen(QWidget *window) {
   if (!screen)
     return;
   const QRect area = screen->geometry();
+  window->adjustSize();
   const QSize size = window->frameGeometry().size().expandedTo(window->size());
   window->move(area.x() + (area.width() - size.width()) / 2,
                area.y() + (area.height() - size.height()) / 2);
