@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps configure build run test clean
+.PHONY: deps configure build run test test-sanitize fuzz clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -20,6 +20,29 @@ run: build
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure
+
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer. The leak
+# suppressions name only the system's own libraries (fontconfig and the like).
+test-sanitize: deps
+	cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPINDREL_SANITIZE=ON
+	cmake --build build-sanitize
+	QT_QPA_PLATFORM=offscreen \
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	ctest --test-dir build-sanitize --output-on-failure
+
+# Each libFuzzer target for FUZZ_SECONDS from its seed corpus.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = vocabulary_reader save_name
+fuzz: deps
+	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPINDREL_FUZZ=ON -DBUILD_TESTING=OFF
+	cmake --build build-fuzz --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	set -e; for t in $(FUZZ_TARGETS); do \
+	  mkdir -p build-fuzz/corpus/$$t; \
+	  build-fuzz/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=build-fuzz/fuzz/$$t- build-fuzz/corpus/$$t tests/fuzz/seeds/$$t; \
+	done
 
 clean:
 	rm -rf $(BUILD)
