@@ -1,6 +1,14 @@
 #include "storage/pindrel_module.h"
 
+#include "game/game_window.h"
+#include "storage/save_name.h"
+#include "storage/thai_codepage.h"
+#include "storage/vocabulary_file.h"
 #include "ui/file_system.h"
+#include "ui/forms.h"
+#include "ui/message_box.h"
+
+#include <QAction>
 
 namespace pindrelModule {
 
@@ -11,5 +19,90 @@ QStringList arrHint02;
 QString strEditFile;
 
 bool DirExists(const QString &path) { return ui::folderExists(path); }
+
+namespace {
+
+// The character of an entry that a vocabulary file cannot hold, so the user knows what to
+// correct.
+QString firstUnencodableCharacter(qsizetype index) {
+  for (const QString *field :
+       {&arrVocab.at(index), &arrHint01.at(index), &arrHint02.at(index)}) {
+    const qsizetype at = thai_codepage::firstUnencodable(*field);
+    if (at >= 0) {
+      const qsizetype length = field->at(at).isHighSurrogate() ? 2 : 1;
+      return field->mid(at, length);
+    }
+  }
+  return {};
+}
+
+void reportUnencodable(qsizetype index) {
+  const QString &word = arrVocab.at(index);
+  const QString character = firstUnencodableCharacter(index);
+  ui::MsgBox(QStringLiteral("คำศัพท์ลำดับที่ %1 (\"%2\") มีตัวอักษร %3 "
+                            "ซึ่งบันทึกลงไฟล์คำศัพท์ไม่ได้ "
+                            "จึงยังไม่ได้บันทึกข้อมูล กรุณาแก้คำศัพท์นี้ก่อนครับ\n\n"
+                            "Entry %1 (\"%2\") holds the character %3, which a vocabulary file "
+                            "cannot hold. Nothing was saved; please correct that entry first.")
+                 .arg(index)
+                 .arg(word, character),
+             ui::vbOKExclamation);
+}
+
+void reportFailedWrite(const QString &fileName, const QString &reason) {
+  ui::MsgBox(QStringLiteral("บันทึกไฟล์ \"%1\" ไม่ได้ (%2) "
+                            "คำศัพท์ทั้งหมดยังอยู่ในหน้าต่างแก้ไขคำศัพท์\n\n"
+                            "The file \"%1\" could not be saved: %2. Your entries are still in "
+                            "the editor.")
+                 .arg(fileName, reason),
+             ui::vbOKExclamation);
+}
+
+// The folder the file goes into, made again when it has gone; the reason when it cannot be.
+QString prepareCustomVocabFolder() {
+  const QString folder = ui::customVocabFolder();
+  if (DirExists(folder))
+    return {};
+  if (ui::fileExists(folder))
+    return QStringLiteral("\"Custom Vocab\" is a file, not a folder");
+  if (!ui::makeFolder(folder))
+    return QStringLiteral("the folder \"Custom Vocab\" could not be made");
+  return {};
+}
+
+} // namespace
+
+bool SaveData(QString &fileName) {
+  const qsizetype first = strEditFile.isEmpty() ? 1 : 0;
+  const qsizetype last = arrVocab.size() - 1;
+  const vocabulary_file::Text text =
+      vocabulary_file::entriesText(arrVocab, arrHint01, arrHint02, first, last);
+  if (!text.ok()) {
+    reportUnencodable(text.unencodableIndex);
+    return false;
+  }
+
+  fileName = save_name::baseName(fileName);
+  const QString target = fileName + QStringLiteral(".txt");
+  QString reason = prepareCustomVocabFolder();
+  if (reason.isNull())
+    reason = ui::writeFileAtomically(ui::customVocabPath(target), text.bytes);
+  if (!reason.isNull()) {
+    reportFailedWrite(target, reason);
+    return false;
+  }
+
+  strFileInUse = target;
+  ui::forms::Unload(QStringLiteral("new_vocab"));
+  ui::forms::Unload(QString::fromLatin1(GameWindow::formName));
+  GameWindow *game = ui::forms::Load<GameWindow>();
+  game->mnuCustVocab->setEnabled(true);
+  game->mnuCustVocab->setChecked(true);
+  game->mnuHouse->setChecked(false);
+  game->mnuSchool->setChecked(false);
+  ui::forms::Show<GameWindow>();
+  ui::MsgBox(QStringLiteral("บันทึกข้อมูลเรียบร้อยแล้ว"), ui::vbOKOnly);
+  return true;
+}
 
 } // namespace pindrelModule

@@ -19,4 +19,10 @@ extern QString strEditFile;
 
 bool DirExists(const QString &path);
 
+// Writes the store into "Custom Vocab" as the file named by fileName's base name plus ".txt"
+// (fileName is cut to that base name; callers pass a copy), then reopens the main window on
+// it. A file that cannot be written is reported and changes nothing: the result is false and
+// every window stays as it was.
+bool SaveData(QString &fileName);
+
 } // namespace pindrelModule

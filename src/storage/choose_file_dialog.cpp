@@ -1,0 +1,87 @@
+#include "storage/choose_file_dialog.h"
+
+#include "editor/vocab_editor.h"
+#include "storage/pindrel_module.h"
+#include "storage/vocabulary_file.h"
+#include "ui/file_system.h"
+#include "ui/message_box.h"
+#include "ui/twips.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+ChooseFileDialog::ChooseFileDialog() {
+  setWindowTitle(QStringLiteral("Form1"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+
+  ChooseFile = new QListWidget(this);
+  ChooseFile->setObjectName(QStringLiteral("ChooseFile"));
+  ChooseFile->setSelectionMode(QAbstractItemView::SingleSelection);
+  ui::place(ChooseFile, 600, 720, 2295, 2190);
+
+  cmdOK = new QPushButton(QStringLiteral("OK"), this);
+  cmdOK->setObjectName(QStringLiteral("cmdOK"));
+  ui::place(cmdOK, 3240, 720, 1215, 495);
+  connect(cmdOK, &QPushButton::clicked, this, &ChooseFileDialog::cmdOK_Click);
+
+  cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+  cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+  ui::place(cmdCancel, 3240, 1560, 1215, 495);
+  connect(cmdCancel, &QPushButton::clicked, this, &ChooseFileDialog::cmdCancel_Click);
+
+  Label1 = new QLabel(QStringLiteral("เลือกไฟล์ที่ต้องการแก้ไข"), this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  ui::place(Label1, 840, 360, 1935, 255);
+
+  setTabOrder(ChooseFile, cmdOK);
+  setTabOrder(cmdOK, cmdCancel);
+
+  setFixedSize(ui::px(4680), ui::px(3195));
+}
+
+void ChooseFileDialog::Form_Load() {
+  ui::centreOnScreen(this);
+  ChooseFile->addItems(ui::matchingFiles(ui::customVocabFolder(), QStringLiteral("*.txt")));
+}
+
+void ChooseFileDialog::cmdOK_Click() {
+  const QList<QListWidgetItem *> selected = ChooseFile->selectedItems();
+  const QString name = selected.isEmpty() ? QString() : selected.first()->text();
+  if (name.isEmpty()) {
+    ui::MsgBox(QStringLiteral("กรุณาคลิกเลือกไฟล์ก่อนครับ"), ui::vbOKOnly);
+    return;
+  }
+
+  // A file that cannot be read leaves everything as it was, so the user can choose another.
+  // An empty file is a vocabulary still to be written: the editor opens on no entries.
+  const vocabulary_file::Contents contents = vocabulary_file::read(
+      ui::customVocabPath(name), vocabulary_file::customFields, vocabulary_file::maxEditorRecords);
+  if (!contents.ok() && contents.problem != vocabulary_file::Problem::NoRecords) {
+    ui::MsgBox(vocabulary_file::describeProblem(name, contents, vocabulary_file::maxEditorRecords),
+               ui::vbOKExclamation);
+    return;
+  }
+
+  // An editor already open starts afresh, so its caption and browsing match the new file.
+  ui::forms::Unload(QString::fromLatin1(VocabEditor::formName));
+  pindrelModule::strEditFile = name;
+  pindrelModule::arrVocab.clear();
+  pindrelModule::arrHint01.clear();
+  pindrelModule::arrHint02.clear();
+  for (const VocabEntry &entry : contents.entries) {
+    pindrelModule::arrVocab.append(entry.word);
+    pindrelModule::arrHint01.append(entry.hint01);
+    pindrelModule::arrHint02.append(entry.hint02);
+  }
+
+  VocabEditor *editor = ui::forms::Load<VocabEditor>();
+  const bool hasEntries = !contents.entries.isEmpty();
+  editor->cmdLeftArrow->setEnabled(hasEntries);
+  editor->cmdRightArrow->setEnabled(hasEntries);
+  editor->cmdSave->setEnabled(true);
+  ui::forms::Unload(QString::fromLatin1(formName));
+  ui::forms::Show<VocabEditor>();
+}
+
+void ChooseFileDialog::cmdCancel_Click() { ui::forms::Hide(QString::fromLatin1(formName)); }

@@ -1,0 +1,91 @@
+#include "storage/save_dialog.h"
+
+#include "storage/pindrel_module.h"
+#include "storage/save_name.h"
+#include "ui/file_system.h"
+#include "ui/message_box.h"
+#include "ui/twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+SaveDialog::SaveDialog() {
+  setWindowTitle(QStringLiteral("Save"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+
+  File1 = new QListWidget(this);
+  File1->setObjectName(QStringLiteral("File1"));
+  File1->setSelectionMode(QAbstractItemView::SingleSelection);
+  ui::place(File1, 1800, 840, 2415, 1770);
+  // A click names the file also when it is the one already selected; keys select too.
+  connect(File1, &QListWidget::itemClicked, this, [this] { File1_Click(); });
+  connect(File1, &QListWidget::itemSelectionChanged, this, &SaveDialog::File1_Click);
+
+  Label1 = new QLabel(QStringLiteral("File Name:"), this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  ui::place(Label1, 600, 2960, 855, 375);
+
+  cmdSave = new QPushButton(QStringLiteral("Save"), this);
+  cmdSave->setObjectName(QStringLiteral("cmdSave"));
+  ui::place(cmdSave, 5520, 480, 1575, 495);
+  connect(cmdSave, &QPushButton::clicked, this, &SaveDialog::cmdSave_Click);
+
+  Command2 = new QPushButton(QStringLiteral("Cancel"), this);
+  Command2->setObjectName(QStringLiteral("Command2"));
+  ui::place(Command2, 5520, 1200, 1575, 495);
+  connect(Command2, &QPushButton::clicked, this, &SaveDialog::Command2_Click);
+
+  Label2 = new QLabel(QStringLiteral("Data file(s) created earlier. (if any)"), this);
+  Label2->setObjectName(QStringLiteral("Label2"));
+  ui::place(Label2, 1800, 480, 2415, 255);
+
+  Text1 = new QLineEdit(this);
+  Text1->setObjectName(QStringLiteral("Text1"));
+  ui::place(Text1, 1560, 3000, 3375, 315);
+
+  // Labels take no focus, so the tab order runs over the other four.
+  setTabOrder(File1, cmdSave);
+  setTabOrder(cmdSave, Command2);
+  setTabOrder(Command2, Text1);
+
+  setFixedSize(ui::px(7380), ui::px(3780));
+}
+
+void SaveDialog::Form_Load() {
+  ui::centreOnScreen(this);
+  // The folder may have gone since the main window made it; without it the list is empty.
+  const QString folder = ui::customVocabFolder();
+  if (!pindrelModule::DirExists(folder))
+    ui::makeFolder(folder);
+  File1->addItems(ui::matchingFiles(folder, QStringLiteral("*.txt")));
+}
+
+void SaveDialog::File1_Click() {
+  const QList<QListWidgetItem *> selected = File1->selectedItems();
+  if (!selected.isEmpty())
+    Text1->setText(selected.first()->text());
+}
+
+void SaveDialog::cmdSave_Click() {
+  strFileName = Text1->text();
+  const save_name::Problem problem = save_name::check(strFileName);
+  if (problem != save_name::Problem::None) {
+    msgAnswer = static_cast<qint16>(
+        ui::MsgBox(save_name::message(problem, strFileName), ui::vbOKExclamation));
+    return;
+  }
+  if (ui::fileExists(ui::customVocabPath(save_name::targetFileName(strFileName)))) {
+    msgAnswer = static_cast<qint16>(
+        ui::MsgBox(QStringLiteral("The file, ") + strFileName +
+                       QStringLiteral(", exists. Do you want to overwrite it?"),
+                   ui::vbYesNoQuestion));
+    if (msgAnswer != ui::vbYes)
+      return;
+  }
+  QString fileName = strFileName;
+  pindrelModule::SaveData(fileName);
+}
+
+void SaveDialog::Command2_Click() { ui::forms::Unload(QString::fromLatin1(formName)); }
