@@ -1,8 +1,10 @@
 #include "shell/application.h"
 
 #include "game/game_window.h"
+#include "shell/splash.h"
 #include "ui/fonts.h"
 #include "ui/forms.h"
+#include "ui/help_viewer.h"
 
 #include <QApplication>
 
@@ -18,18 +20,30 @@ void prepareApplication() {
   ui::installFontSubstitutes();
 }
 
+ProgramEnd::ProgramEnd(std::function<void()> quit, QObject *parent)
+    : QObject(parent), m_quit(std::move(quit)) {
+  connect(&ui::forms::notifier(), &ui::forms::Notifier::unloaded, this, [this] {
+    QMetaObject::invokeMethod(this, &ProgramEnd::checkAfterUnload, Qt::QueuedConnection);
+  });
+}
+
+void ProgramEnd::checkAfterUnload() {
+  if (m_ended || ui::forms::IsLoaded(QString::fromLatin1(Splash::formName)) ||
+      ui::forms::IsLoaded(QString::fromLatin1(GameWindow::formName)))
+    return;
+  m_ended = true;
+  for (const QString &name : ui::forms::loadedNames())
+    ui::forms::Unload(name);
+  ui::closeHelpViewer();
+  m_quit();
+}
+
 int run(int argc, char *argv[]) {
   QApplication app(argc, argv);
   prepareApplication();
-  // The program ends when the main window closes for good, not when it reloads itself.
   QApplication::setQuitOnLastWindowClosed(false);
-  QObject::connect(&ui::forms::notifier(), &ui::forms::Notifier::unloaded, &app, [] {
-    QMetaObject::invokeMethod(qApp, [] {
-      if (!ui::forms::IsLoaded(QString::fromLatin1(GameWindow::formName)))
-        QApplication::quit();
-    }, Qt::QueuedConnection);
-  });
-  ui::forms::Show<GameWindow>();
+  const ProgramEnd end([] { QApplication::quit(); });
+  ui::forms::Show<Splash>();
   return app.exec();
 }
 
