@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps configure build run test test-sanitize fuzz clean
+.PHONY: deps configure build run test test-sanitize fuzz bench clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -43,6 +43,15 @@ fuzz: deps
 	  build-fuzz/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    -artifact_prefix=build-fuzz/fuzz/$$t- build-fuzz/corpus/$$t tests/fuzz/seeds/$$t; \
 	done
+
+# The vocabulary benchmarks in a Release build of their own, then the start-up figures on a
+# private Xvfb, each against its floor. Both print figures and assert nothing.
+STARTUP_RUNS ?= 20
+bench: deps
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPINDREL_BENCH=ON
+	cmake --build build-bench --target pindrel pindrel_data pindrel_bench bare_window
+	build-bench/bench/pindrel_bench
+	bash scripts/measure-startup.sh $(STARTUP_RUNS) build-bench
 
 clean:
 	rm -rf $(BUILD)

@@ -1,0 +1,223 @@
+// What the vocabulary path costs on files at the format's limits, and what the least possible
+// reader costs on the same bytes: one read, one split into fields, one decode a field.
+#include "sample_vocabulary.h"
+
+#include "game/word_order.h"
+#include "storage/thai_codepage.h"
+#include "storage/vocabulary_file.h"
+#include "ui/file_system.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr quint32 sampleSeed = 874;
+constexpr qsizetype builtInLines = vocabulary_file::maxGameRecords;
+constexpr qsizetype customLines = vocabulary_file::maxEditorRecords;
+constexpr int repetitions = 9;
+
+struct Samples {
+  QTemporaryDir folder;
+  QString builtIn = folder.filePath(QStringLiteral("built-in.txt"));
+  QString custom = folder.filePath(QStringLiteral("custom.txt"));
+  QString saved = folder.filePath(QStringLiteral("saved.txt"));
+  qint64 builtInSize = 0;
+  qint64 customSize = 0;
+};
+
+qint64 writeSample(const QString &path, qsizetype lines, int fields) {
+  const QByteArray bytes = sample_vocabulary::make(lines, fields, sampleSeed);
+  if (!ui::writeFileAtomically(path, bytes).isNull())
+    qFatal("cannot write %s", qPrintable(path));
+  return bytes.size();
+}
+
+// Every step starts as a program's first load does, with no freed memory kept for it to reuse;
+// otherwise a step's figure would depend on what the step before it left behind.
+void startCold(benchmark::State &state) {
+  state.PauseTiming();
+  malloc_trim(0);
+  state.ResumeTiming();
+}
+
+// The floor: no checks, no records, no program logic; just the bytes made into strings.
+QList<QString> readAndDecode(const QString &path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    qFatal("cannot read %s", qPrintable(path));
+  const QByteArray bytes = file.readAll();
+  QList<QString> fields;
+  fields.reserve(bytes.count('|') + bytes.count('\r') + 1);
+  const char *start = bytes.constData();
+  const char *const end = start + bytes.size();
+  for (const char *p = start; p < end; ++p) {
+    if (*p != '|' && *p != '\r')
+      continue;
+    fields.append(thai_codepage::decode(QByteArrayView(start, p)));
+    if (*p == '\r' && p + 1 < end && p[1] == '\n')
+      ++p;
+    start = p + 1;
+  }
+  if (start < end)
+    fields.append(thai_codepage::decode(QByteArrayView(start, end)));
+  return fields;
+}
+
+void floorOf(benchmark::State &state, const QString &path) {
+  for (auto _ : state) {
+    startCold(state);
+    QList<QString> fields = readAndDecode(path);
+    benchmark::DoNotOptimize(fields.data());
+  }
+}
+
+// What the main window's RetrieveData does with a file: read it whole, then MakeWordOrder.
+void retrieveData(benchmark::State &state, const QString &path) {
+  for (auto _ : state) {
+    startCold(state);
+    vocabulary_file::Contents contents = vocabulary_file::read(
+        path, vocabulary_file::builtInFields, vocabulary_file::maxGameRecords);
+    QRandomGenerator generator(sampleSeed);
+    QList<qint16> order =
+        word_order::draw(static_cast<qint16>(contents.entries.size()), generator);
+    benchmark::DoNotOptimize(order.data());
+  }
+}
+
+// The edit chooser's load: the file read as custom entries into the editor's three lists.
+void editorLoad(benchmark::State &state, const QString &path) {
+  for (auto _ : state) {
+    startCold(state);
+    const vocabulary_file::Contents contents = vocabulary_file::read(
+        path, vocabulary_file::customFields, vocabulary_file::maxEditorRecords);
+    QStringList words;
+    QStringList hints01;
+    QStringList hints02;
+    for (const VocabEntry &entry : contents.entries) {
+      words.append(entry.word);
+      hints01.append(entry.hint01);
+      hints02.append(entry.hint02);
+    }
+    benchmark::DoNotOptimize(words.data());
+  }
+}
+
+// SaveData in edit mode: the text of entries 0 to 32,766, written atomically.
+void saveData(benchmark::State &state, const QString &source, const QString &target) {
+  const vocabulary_file::Contents contents = vocabulary_file::read(
+      source, vocabulary_file::customFields, vocabulary_file::maxEditorRecords);
+  QStringList words;
+  QStringList hints01;
+  QStringList hints02;
+  for (const VocabEntry &entry : contents.entries) {
+    words.append(entry.word);
+    hints01.append(entry.hint01);
+    hints02.append(entry.hint02);
+  }
+  for (auto _ : state) {
+    startCold(state);
+    const vocabulary_file::Text text =
+        vocabulary_file::entriesText(words, hints01, hints02, 0, words.size() - 1);
+    if (!text.ok() || !ui::writeFileAtomically(target, text.bytes).isNull())
+      state.SkipWithError("the save failed");
+  }
+}
+
+struct Median {
+  double real = 0; // seconds per iteration
+  double cpu = 0;
+};
+
+// Google Benchmark's own table, and the median of each benchmark kept for the ratios.
+class MedianReporter : public benchmark::ConsoleReporter {
+public:
+  void ReportRuns(const std::vector<Run> &runs) override {
+    for (const Run &run : runs) {
+      if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median")
+        continue;
+      const auto iterations = static_cast<double>(run.iterations);
+      medians[run.run_name.function_name] = {run.real_accumulated_time / iterations,
+                                             run.cpu_accumulated_time / iterations};
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, Median> medians;
+};
+
+void printRatios(const MedianReporter &reporter, const Samples &samples) {
+  const struct {
+    const char *step;
+    const char *floor;
+  } rows[] = {
+      {"RetrieveData+MakeWordOrder", "floor/built-in"},
+      {"editor load", "floor/custom"},
+      {"SaveData text+write", "floor/custom"},
+  };
+  std::printf("\nBuilt-in file: %lld lines, %lld bytes; custom file: %lld lines, %lld bytes\n",
+              static_cast<long long>(builtInLines), static_cast<long long>(samples.builtInSize),
+              static_cast<long long>(customLines), static_cast<long long>(samples.customSize));
+  std::printf("Medians of %d repetitions, in ms; ratio = step / floor on the same file\n",
+              repetitions);
+  std::printf("%-28s %9s %9s %-15s %9s %9s %10s %10s\n", "step", "wall", "cpu", "floor", "wall",
+              "cpu", "ratio wall", "ratio cpu");
+  for (const auto &row : rows) {
+    const auto step = reporter.medians.find(row.step);
+    const auto floor = reporter.medians.find(row.floor);
+    if (step == reporter.medians.end() || floor == reporter.medians.end())
+      continue;
+    const Median &a = step->second;
+    const Median &b = floor->second;
+    std::printf("%-28s %9.2f %9.2f %-15s %9.2f %9.2f %10.2f %10.2f\n", row.step, a.real * 1e3,
+                a.cpu * 1e3, row.floor, b.real * 1e3, b.cpu * 1e3, a.real / b.real, a.cpu / b.cpu);
+  }
+}
+
+benchmark::internal::Benchmark *configured(benchmark::internal::Benchmark *bench) {
+  return bench->Unit(benchmark::kMillisecond)
+      ->UseRealTime()
+      ->Repetitions(repetitions)
+      ->DisplayAggregatesOnly();
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  Samples samples;
+  if (!samples.folder.isValid())
+    qFatal("no temporary folder");
+  samples.builtInSize =
+      writeSample(samples.builtIn, builtInLines, vocabulary_file::builtInFields);
+  samples.customSize = writeSample(samples.custom, customLines, vocabulary_file::customFields);
+
+  configured(benchmark::RegisterBenchmark("floor/built-in", floorOf, samples.builtIn));
+  configured(benchmark::RegisterBenchmark("RetrieveData+MakeWordOrder", retrieveData,
+                                          samples.builtIn));
+  configured(benchmark::RegisterBenchmark("floor/custom", floorOf, samples.custom));
+  configured(benchmark::RegisterBenchmark("editor load", editorLoad, samples.custom));
+  configured(benchmark::RegisterBenchmark("SaveData text+write", saveData, samples.custom,
+                                          samples.saved));
+
+  // Repetitions of all steps run in random order, so that a busy moment of the machine falls
+  // on steps and floors alike; flags given on the command line come later and win.
+  std::vector<char *> arguments(argv, argv + argc);
+  char interleave[] = "--benchmark_enable_random_interleaving=true";
+  arguments.insert(arguments.begin() + 1, interleave);
+  int count = static_cast<int>(arguments.size());
+  benchmark::Initialize(&count, arguments.data());
+  MedianReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  printRatios(reporter, samples);
+  return 0;
+}
