@@ -1,232 +1,128 @@
 // Start and end: the splash, the main window's menu commands, help, and when the program ends.
 #include "editor/vocab_editor.h"
-#include "game/game_window.h"
 #include "shell/application.h"
 #include "shell/splash.h"
 #include "storage/pindrel_module.h"
+#include "support/board.h"
+#include "support/game.h"
 #include "support/program_folder.h"
-#include "support/windows.h"
 #include "ui/forms.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
-using testing::control;
-
-namespace {
-
-QTextBrowser *helpWindow() {
-  for (QWidget *window : QApplication::topLevelWidgets())
-    if (window->objectName() == QLatin1String("helpViewer") && window->isVisible())
-      return qobject_cast<QTextBrowser *>(window);
-  return nullptr;
-}
-
-void loseGame(GameWindow *window) {
-  int wrong = 0;
-  for (char c = 'A'; c <= 'Z' && wrong < 9; ++c)
-    if (!window->strWord.contains(QLatin1Char(c))) {
-      testing::click(control<QLabel>(window, QStringLiteral("Letter_%1").arg(c - 'A')));
-      ++wrong;
-    }
-}
-
-bool mainWindowLoaded() { return ui::forms::IsLoaded(QStringLiteral("Pindrel")); }
-
-} // namespace
+using namespace testing;
+using Act = std::function<void()>;
+Q_DECLARE_METATYPE(Act)
 
 class ShellTest : public QObject {
   Q_OBJECT
 
-  int m_quits = 0;
+  static QTextBrowser *helpWindow() {
+    for (QWidget *window : QApplication::topLevelWidgets())
+      if (window->objectName() == QLatin1String("helpViewer") && window->isVisible())
+        return qobject_cast<QTextBrowser *>(window);
+    return nullptr;
+  }
+
+  static Splash *splash() { return ui::forms::get<Splash>(); }
+  static GameWindow *game() { return ui::forms::get<GameWindow>(); }
 
 private slots:
   void initTestCase() { pindrel::prepareApplication(); }
-  void init() { m_quits = 0; }
-  void cleanup() {
-    testing::unloadAllForms();
-    pindrelModule::strFileInUse.clear();
-  }
+  void cleanup() { unloadAllForms(); }
 
-  // Guards against a splash that names the program or its version wrongly (padded numbers),
-  // or whose controls can take the focus.
-  void splashShowsTheProgramAndItsVersion() {
+  // Guards against a splash that shows its version wrongly (padded numbers), hands over to the
+  // main window late or not at all, lets a label or the picture act as the frame under it, or
+  // ends the program on keys without a character and not on those with one.
+  void splashAnswersItsTimerClicksAndKeys_data() {
+    QTest::addColumn<Act>("act");
+    QTest::addColumn<QString>("outcome");
+    QTest::newRow("timer") << Act([] { splash()->Timer1_Timer(); }) << "main window";
+    for (const char *name : {"Frame1", "lblProductName", "lblVersion", "Image1", "Label3"})
+      QTest::addRow("click %s", name) << Act([name] { click(control<QWidget>(splash(), name)); })
+                                      << (name == QLatin1String("Frame1") ? "main window" : "nothing");
+    for (const int key : {Qt::Key_Q, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Backspace,
+                          Qt::Key_Left, Qt::Key_F1}) // the last two give no character
+      QTest::addRow("key %s", qPrintable(QKeySequence(key).toString()))
+          << Act([key] { QTest::keyClick(splash(), Qt::Key(key)); })
+          << (key == Qt::Key_Left || key == Qt::Key_F1 ? "nothing" : "end");
+  }
+  void splashAnswersItsTimerClicksAndKeys() {
+    QFETCH(Act, act);
+    QFETCH(QString, outcome);
     ProgramFolder folder;
-    auto *splash = ui::forms::Show<Splash>();
-    QCOMPARE(splash->windowTitle(), QString());
-    QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
-    QCOMPARE(control<QLabel>(splash, "lblProductName")->text(), QStringLiteral("Pindrel"));
-    QCOMPARE(control<QLabel>(splash, "lblVersion")->text(), QStringLiteral("Version 1.0.0"));
+    int quits = 0;
+    const pindrel::ProgramEnd end([&quits] { ++quits; });
+    ui::forms::Show<Splash>();
+    QCOMPARE(caption(splash(), "lblVersion"), QStringLiteral("Version 1.0.0"));
     QCOMPARE(Splash::versionText(2, 3, 15), QStringLiteral("Version 2.3.15"));
-    auto *timer = control<QTimer>(splash, "Timer1");
-    QVERIFY(timer->isActive());
-    QCOMPARE(timer->interval(), 3500);
-    for (QWidget *child : splash->findChildren<QWidget *>())
-      QCOMPARE(child->focusPolicy(), Qt::NoFocus);
+    const QTimer *timer = control<QTimer>(splash(), "Timer1");
+    QCOMPARE(timer->isActive() ? timer->interval() : 0, 3500);
+    act();
+    processDeferredDeletes();
+    QCOMPARE(ui::forms::IsLoaded(QStringLiteral("frmSplash")), outcome == u"nothing");
+    QCOMPARE(game() && game()->isVisible(), outcome == u"main window");
+    QCOMPARE(quits, outcome == u"end" ? 1 : 0);
   }
 
-  // Guards against a hand-over that leaves the splash behind, or ends the program on the way.
-  void splashHandsOverToTheMainWindow_data() {
-    QTest::addColumn<bool>("byTimer");
-    QTest::newRow("timer") << true;
-    QTest::newRow("click on the frame") << false;
+  // Guards against help that opens anywhere but at its contents, loses its text at a link or
+  // fails without a word when its file is missing; a second Create that keeps what the first
+  // editor held or switches the meanings on for a user file; and windows (hidden ones and the
+  // editor included) that outlive the main window and keep the program running with nothing
+  // to see.
+  void menuCommandsThenClosingEndEverything_data() {
+    QTest::addColumn<Act>("close");
+    QTest::newRow("Exit") << Act([] { game()->mnuExit->trigger(); });
+    QTest::newRow("close box") << Act([] { game()->close(); });
+    QTest::newRow("quit button") << Act([] { click(control<QPushButton>(game(), "Command1_1")); });
   }
-  void splashHandsOverToTheMainWindow() {
-    QFETCH(bool, byTimer);
-    ProgramFolder folder;
-    const pindrel::ProgramEnd end([this] { ++m_quits; });
-    auto *splash = ui::forms::Show<Splash>();
-    if (byTimer)
-      splash->Timer1_Timer();
-    else
-      testing::click(control<QWidget>(splash, "Frame1"));
-    testing::processDeferredDeletes();
-    QVERIFY(!ui::forms::IsLoaded(QStringLiteral("frmSplash")));
-    auto *window = ui::forms::get<GameWindow>();
-    QVERIFY(window && window->isVisible());
-    QCOMPARE(m_quits, 0);
-  }
-
-  // Guards against a click on a label or the picture reaching the frame under it.
-  void clickOnALabelOrThePictureDoesNothing_data() {
-    QTest::addColumn<QString>("name");
-    for (const char *name : {"lblProductName", "lblCompanyProduct", "lblVersion", "Label4",
-                             "Image1", "Label1", "Label2", "Label3"})
-      QTest::newRow(name) << QString::fromLatin1(name);
-  }
-  void clickOnALabelOrThePictureDoesNothing() {
-    QFETCH(QString, name);
-    ProgramFolder folder;
-    auto *splash = ui::forms::Show<Splash>();
-    testing::click(control<QWidget>(splash, name));
-    testing::processDeferredDeletes();
-    QVERIFY(ui::forms::IsLoaded(QStringLiteral("frmSplash")));
-    QVERIFY(!mainWindowLoaded());
-  }
-
-  // Guards against keys that should end the program being ignored, or keys without a
-  // character ending it.
-  void keyOnTheSplash_data() {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("ends");
-    QTest::newRow("letter") << int(Qt::Key_Q) << true;
-    QTest::newRow("Enter") << int(Qt::Key_Return) << true;
-    QTest::newRow("Esc") << int(Qt::Key_Escape) << true;
-    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << true;
-    QTest::newRow("arrow") << int(Qt::Key_Left) << false;
-    QTest::newRow("function key") << int(Qt::Key_F1) << false;
-  }
-  void keyOnTheSplash() {
-    QFETCH(int, key);
-    QFETCH(bool, ends);
-    ProgramFolder folder;
-    const pindrel::ProgramEnd end([this] { ++m_quits; });
-    auto *splash = ui::forms::Show<Splash>();
-    QTest::keyClick(splash, Qt::Key(key));
-    testing::processDeferredDeletes();
-    QCOMPARE(m_quits, ends ? 1 : 0);
-    QCOMPARE(ui::forms::IsLoaded(QStringLiteral("frmSplash")), !ends);
-    QVERIFY(!mainWindowLoaded());
-  }
-
-  // Guards against windows, hidden ones included, that outlive the main window and keep the
-  // program running with nothing to see.
-  void closingTheMainWindowEndsEverything_data() {
-    QTest::addColumn<QString>("how");
-    QTest::newRow("Exit") << QStringLiteral("Exit");
-    QTest::newRow("close box") << QStringLiteral("close box");
-    QTest::newRow("quit button") << QStringLiteral("quit button");
-  }
-  void closingTheMainWindowEndsEverything() {
-    QFETCH(QString, how);
+  void menuCommandsThenClosingEndEverything() {
+    QFETCH(Act, close);
     ProgramFolder folder;
     folder.writeCustom(QStringLiteral("birds.txt"), "owl|hoots|wise\r\n");
-    const pindrel::ProgramEnd end([this] { ++m_quits; });
-    auto *window = ui::forms::Show<GameWindow>();
-    window->mnuAbout->trigger();
-    window->mnuContents->trigger();
-    window->mnuEditData->trigger();
-    ui::forms::Hide(QStringLiteral("frmChooseFile"));
-    window->mnuCreate->trigger();
-    loseGame(window);
-    control<QListWidget>(window, "lstDifficultWords")->item(0)->setSelected(true);
-    ui::forms::Hide(QStringLiteral("frmShowMeaning"));
-    QCOMPARE(ui::forms::loadedNames().size(), 5);
-
-    if (how == QLatin1String("Exit"))
-      window->mnuExit->trigger();
-    else if (how == QLatin1String("close box"))
-      window->close();
-    else
-      testing::click(control<QPushButton>(window, "Command1_1"));
-    testing::processDeferredDeletes();
-    QCOMPARE(ui::forms::loadedNames(), QStringList());
-    QVERIFY(!helpWindow());
-    QCOMPARE(m_quits, 1);
-  }
-
-  // Guards against help that opens anywhere but at its contents, loses its text at a link, or
-  // outlives the main window.
-  void helpOpensAtItsContentsAndGoesWithTheMainWindow() {
-    ProgramFolder folder;
+    pindrelModule::strFileInUse = pindrelModule::strEditFile = QStringLiteral("birds.txt");
+    int quits = 0;
+    const pindrel::ProgramEnd end([&quits] { ++quits; });
     auto *window = ui::forms::Show<GameWindow>();
     window->mnuContents->trigger();
     QTextBrowser *help = helpWindow();
-    QVERIFY(help);
-    QVERIFY(help->toPlainText().contains(QStringLiteral("สารบัญ / Contents")));
-    QCOMPARE(help->verticalScrollBar()->value(), 0);
+    QVERIFY(help && help->toPlainText().contains(QStringLiteral("สารบัญ / Contents")));
     help->setSource(QUrl(QStringLiteral("#play")));
-    QVERIFY(help->verticalScrollBar()->value() > 0);
-    QVERIFY(help->toPlainText().contains(QStringLiteral("สารบัญ / Contents")));
+    QVERIFY(help->verticalScrollBar()->value() > 0 && help->toPlainText().contains("สารบัญ / Contents"));
     window->mnuContents->trigger();
     QCOMPARE(helpWindow(), help);
     QCOMPARE(help->verticalScrollBar()->value(), 0);
-
-    ui::forms::Unload(QStringLiteral("Pindrel"));
-    testing::processDeferredDeletes();
-    QVERIFY(!helpWindow());
-  }
-
-  // Guards against a crash or an empty window when the help file is missing.
-  void missingHelpFileIsExplainedInTheViewer() {
-    ProgramFolder folder{{QStringLiteral("school.txt")}};
-    auto *window = ui::forms::Show<GameWindow>();
+    QVERIFY(QFile::remove(folder.filePath(QStringLiteral("help04.hlp"))));
     window->mnuContents->trigger();
-    QTextBrowser *help = helpWindow();
-    QVERIFY(help);
-    QVERIFY(help->toPlainText().contains(QStringLiteral("help04.hlp")));
-    QVERIFY(help->toPlainText().contains(QStringLiteral("ขออภัย")));
-  }
+    QVERIFY(help->toPlainText().contains("ขออภัย") && help->toPlainText().contains("help04.hlp"));
 
-  // Guards against a second Create that keeps what was typed in the first editor, or that
-  // switches the game's meanings on for a user file.
-  void createTwiceGivesAFreshEditor() {
-    ProgramFolder folder;
-    folder.writeCustom(QStringLiteral("birds.txt"), "owl|hoots|wise\r\n");
-    pindrelModule::strFileInUse = QStringLiteral("birds.txt");
-    auto *window = ui::forms::Show<GameWindow>();
-    pindrelModule::strEditFile = QStringLiteral("birds.txt");
     window->mnuCreate->trigger();
-    QPointer<VocabEditor> first = ui::forms::get<VocabEditor>();
-    QVERIFY(first && first->isVisible());
-    QTest::keyClicks(control<QLineEdit>(first, "txtVocab"), QStringLiteral("giraffe"));
-    QVERIFY(!control<QLineEdit>(first, "txtVocab")->text().isEmpty());
+    QTest::keyClicks(control<QLineEdit>(ui::forms::get<VocabEditor>(), "txtVocab"), "giraffe");
     window->mnuCreate->trigger();
-    testing::processDeferredDeletes();
-    QVERIFY(first.isNull());
-    auto *second = ui::forms::get<VocabEditor>();
-    QVERIFY(second && second->isVisible());
-    QCOMPARE(control<QLineEdit>(second, "txtVocab")->text(), QString());
+    processDeferredDeletes();
+    QCOMPARE(control<QLineEdit>(ui::forms::get<VocabEditor>(), "txtVocab")->text(), QString());
     QCOMPARE(pindrelModule::strEditFile, QString());
     QVERIFY(!window->blnBuiltIn);
+
+    window->mnuAbout->trigger();
+    window->mnuEditData->trigger();
+    ui::forms::Hide(QStringLiteral("frmChooseFile"));
+    loseGame(window);
+    difficultWords(window)->item(0)->setSelected(true);
+    ui::forms::Hide(QStringLiteral("frmShowMeaning"));
+    QCOMPARE(ui::forms::loadedNames().size(), 5);
+    close();
+    processDeferredDeletes();
+    QCOMPARE(ui::forms::loadedNames(), QStringList());
+    QVERIFY(!helpWindow());
+    QCOMPARE(quits, 1);
   }
 };
 

@@ -1,70 +1,51 @@
 // The vocabulary editor: adding, browsing, correcting, cancelling, and the warnings while typing.
-#include "editor/input_rules.h"
 #include "editor/vocab_editor.h"
 #include "storage/pindrel_module.h"
 #include "support/message_recorder.h"
 #include "support/windows.h"
 #include "ui/forms.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+
+#include <optional>
 
 using testing::control;
 namespace module = pindrelModule;
 
 namespace {
 
-QLineEdit *box(QWidget *editor, const QString &name) { return control<QLineEdit>(editor, name); }
-QStringList shown(QWidget *editor) {
-  return {box(editor, "txtVocab")->text(), box(editor, "txtHint01")->text(),
-          box(editor, "txtHint02")->text()};
-}
+// The entry store's three lists and the boxes that show them, in the same order.
+QStringList *const store[] = {&module::arrVocab, &module::arrHint01, &module::arrHint02};
+const char *const boxes[] = {"txtVocab", "txtHint01", "txtHint02"};
+
+QLineEdit *box(QWidget *editor, int i) { return control<QLineEdit>(editor, boxes[i]); }
+QStringList shown(QWidget *e) { return {box(e, 0)->text(), box(e, 1)->text(), box(e, 2)->text()}; }
 void fill(QWidget *editor, const QStringList &entry) {
-  box(editor, "txtVocab")->setText(entry[0]);
-  box(editor, "txtHint01")->setText(entry[1]);
-  box(editor, "txtHint02")->setText(entry[2]);
+  for (int i = 0; i < 3; ++i)
+    box(editor, i)->setText(entry[i]);
 }
-void clickAdd(QWidget *editor) { control<QPushButton>(editor, "cmdNext")->click(); }
 // Leaves the focus where no handler would put it, so that a move of it shows.
 void focusElsewhere(QWidget *editor) { control<QPushButton>(editor, "Command2")->setFocus(); }
-QStringList entry(int i) {
-  return {QStringLiteral("w%1").arg(i), QStringLiteral("a%1").arg(i), QStringLiteral("b%1").arg(i)};
-}
-QString warningText(const std::optional<input_rules::Warning> &warning) { return warning->text; }
-
-// Shown and active, so that the focus is the one a user would see.
-VocabEditor *loadShown() {
-  auto *editor = ui::forms::Load<VocabEditor>();
-  editor->show();
-  QApplication::setActiveWindow(editor);
-  if (!QTest::qWaitForWindowActive(editor))
-    qWarning("editor not active");
-  return editor;
+QStringList entry(int i) { return QStringLiteral("w%1 a%1 b%1").arg(i).split(u' '); }
+QList<bool> buttonsEnabled(VocabEditor *e) {
+  return {e->cmdLeftArrow->isEnabled(), e->cmdRightArrow->isEnabled(), e->cmdSave->isEnabled()};
 }
 
-VocabEditor *openCreate(int entries = 0) {
-  auto *editor = loadShown();
-  for (int i = 1; i <= entries; ++i) {
-    fill(editor, entry(i));
-    clickAdd(editor);
-  }
-  return editor;
-}
-
-// As the edit chooser leaves it: the file's lines in the store and the buttons enabled.
-VocabEditor *openEdit(int entries) {
-  module::strEditFile = QStringLiteral("birds.txt");
-  for (int i = 0; i < entries; ++i) {
-    module::arrVocab.append(entry(i)[0]);
-    module::arrHint01.append(entry(i)[1]);
-    module::arrHint02.append(entry(i)[2]);
-  }
-  auto *editor = loadShown();
+// The store as the add button leaves it in create mode (entries 1 to n after the placeholder)
+// or as the edit chooser leaves it (entries 0 to n - 1, the arrows and save button enabled).
+VocabEditor *openEditor(bool editMode, int entries) {
+  module::strEditFile = editMode ? QStringLiteral("birds.txt") : QString();
+  for (QStringList *list : store)
+    list->clear();
+  auto *editor = ui::forms::Show<VocabEditor>();
+  for (int i = editMode ? 0 : 1; i < entries + (editMode ? 0 : 1); ++i)
+    for (int list = 0; list < 3; ++list)
+      store[list]->append(entry(i)[list]);
   for (QPushButton *b : {editor->cmdLeftArrow, editor->cmdRightArrow, editor->cmdSave})
-    b->setEnabled(true);
+    b->setEnabled(entries > 0);
   return editor;
 }
 
@@ -73,273 +54,170 @@ VocabEditor *openEdit(int entries) {
 class VocabEditorTest : public QObject {
   Q_OBJECT
 
+  std::optional<MessageRecorder> m_messages;
+
 private slots:
-  void cleanup() {
-    testing::unloadAllForms();
-    for (QStringList *list : {&module::arrVocab, &module::arrHint01, &module::arrHint02})
-      list->clear();
-    module::strEditFile.clear();
-  }
+  void init() { m_messages.emplace(); }
+  void cleanup() { testing::unloadAllForms(); }
 
-  // Guards against the first entry overwriting the placeholder, a changed text, a check
-  // beyond the four, or buttons left disabled.
-  void firstAddFollowsThePlaceholder_data() {
+  // Guards against the first entry overwriting the placeholder, a changed text, checks made out
+  // of order or beyond the four, two messages at once, an entry added after a refusal, the focus
+  // left elsewhere, buttons left disabled, or an index past 32,767 (16-bit entry numbers).
+  void addTakesOnlyCompleteEntries_data() {
     QTest::addColumn<QStringList>("typed");
-    QTest::newRow("cat") << QStringList{"cat", "an animal", "it says meow"};
-    QTest::newRow("hyphen") << QStringList{"ice-cream", "a", "b"};
-    QTest::newRow("15 letters") << QStringList{"Extraordinarily", " a | b ", "๑๒ ไทย"};
-  }
-  void firstAddFollowsThePlaceholder() {
-    QFETCH(QStringList, typed);
-    MessageRecorder messages;
-    auto *editor = openCreate();
-    QVERIFY(!editor->cmdLeftArrow->isEnabled() && !editor->cmdSave->isEnabled());
-    fill(editor, typed);
-    messages.clear();
-    clickAdd(editor);
-    QCOMPARE(module::arrVocab, QStringList({"Vocab", typed[0]}));
-    QCOMPARE(module::arrHint01, QStringList({"Hint One", typed[1]}));
-    QCOMPARE(module::arrHint02, QStringList({"Hint Two", typed[2]}));
-    QCOMPARE(shown(editor), QStringList({"", "", ""}));
-    QVERIFY(editor->cmdLeftArrow->isEnabled() && editor->cmdRightArrow->isEnabled());
-    QVERIFY(editor->cmdSave->isEnabled());
-    QCOMPARE(QApplication::focusWidget(), box(editor, "txtVocab"));
-    QCOMPARE(messages.count(), 0);
-  }
-
-  // Guards against showing the placeholder, stepping past either end, or arrows that do not
-  // share the browsing position.
-  void arrowsStepAndWrap_data() {
-    QTest::addColumn<bool>("editMode");
-    QTest::addColumn<int>("entries");
-    QTest::addColumn<QString>("clicks");
-    QTest::addColumn<QString>("seen");
-    QTest::newRow("create, left") << false << 3 << "LLLL" << "w3 w2 w1 w3";
-    QTest::newRow("create, right") << false << 3 << "RRRR" << "w1 w2 w3 w1";
-    QTest::newRow("create, both") << false << 3 << "LRRL" << "w3 w1 w2 w1";
-    QTest::newRow("edit, right") << true << 4 << "RRRRR" << "w0 w1 w2 w3 w0";
-    QTest::newRow("edit, left") << true << 4 << "LLLLL" << "w3 w2 w1 w0 w3";
-    QTest::newRow("create, one entry") << false << 1 << "LLRR" << "w1 w1 w1 w1";
-    QTest::newRow("edit, one entry") << true << 1 << "RRL" << "w0 w0 w0";
-  }
-  void arrowsStepAndWrap() {
-    QFETCH(bool, editMode);
-    QFETCH(int, entries);
-    QFETCH(QString, clicks);
-    QFETCH(QString, seen);
-    MessageRecorder messages;
-    auto *editor = editMode ? openEdit(entries) : openCreate(entries);
-    const QStringList store = module::arrVocab;
-    QStringList words;
-    for (const QChar c : clicks) {
-      (c == u'L' ? editor->cmdLeftArrow : editor->cmdRightArrow)->click();
-      words.append(shown(editor)[0]);
-      QCOMPARE(shown(editor), entry(words.last().mid(1).toInt()));
-    }
-    QCOMPARE(words.join(u' '), seen);
-    QCOMPARE(module::arrVocab, store);
-    QCOMPARE(messages.count(), 0);
-  }
-
-  // Guards against checks made out of order, two messages at once, an entry added after a
-  // refusal, or the focus left elsewhere.
-  void addRefusesIncompleteEntries_data() {
-    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<int>("upperBound"); // of the store before the add
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
     const QString noWord = QStringLiteral("ท่านต้องพิมพ์คำศัพท์ ในช่องคำศัทพ์ด้วย นะครับ");
     const QString spaced =
         QStringLiteral("คำศัพท์จะต้องไม่มีช่องว่าง และต้องไม่เว้นวรรคก่อนหน้าหรือหลังคำศัพท์ นะครับ");
-    QTest::newRow("no word") << QStringList{"", "a", "b"} << noWord << "txtVocab";
-    QTest::newRow("no word, no hint") << QStringList{"", "", "b"} << noWord << "txtVocab";
-    QTest::newRow("inner space") << QStringList{"ice cream", "a", "b"} << spaced << "txtVocab";
-    QTest::newRow("leading space") << QStringList{" cat", "a", "b"} << spaced << "txtVocab";
-    QTest::newRow("trailing space") << QStringList{"cat ", "", ""} << spaced << "txtVocab";
-    QTest::newRow("no hint 1") << QStringList{"cat", "", ""}
-                               << QStringLiteral("ท่านต้องให้ คำใบ้คำที่ 1 ด้วย นะครับ") << "txtHint01";
-    QTest::newRow("no hint 2") << QStringList{"cat", "a", ""}
-                               << QStringLiteral("ท่านต้องให้ คำใบ้คำที่ 2 ด้วย นะครับ") << "txtHint02";
+    const auto row = [](const char *tag, const QStringList &typed, const QString &message = {},
+                        const char *focus = "txtVocab", int upperBound = 0) {
+      QTest::newRow(tag) << typed << upperBound << message << QString::fromLatin1(focus);
+    };
+    row("cat", {"cat", "an animal", "it says meow"});
+    row("hyphen", {"ice-cream", "a", "b"});
+    row("15 letters", {"Extraordinarily", " a | b ", "๑๒ ไทย"});
+    row("no word", {"", "a", "b"}, noWord);
+    row("no word, no hint", {"", "", "b"}, noWord);
+    row("inner space", {"ice cream", "a", "b"}, spaced);
+    row("leading space", {" cat", "a", "b"}, spaced);
+    row("trailing space", {"cat ", "", ""}, spaced);
+    row("no hint 1", {"cat", "", ""}, QStringLiteral("ท่านต้องให้ คำใบ้คำที่ 1 ด้วย นะครับ"), "txtHint01");
+    row("no hint 2", {"cat", "a", ""}, QStringLiteral("ท่านต้องให้ คำใบ้คำที่ 2 ด้วย นะครับ"), "txtHint02");
+    row("index 32767 is the last", {"w", "a", "b"}, {}, "txtVocab", 32766);
+    row("no index past 32767", {"w", "a", "b"}, QStringLiteral(
+        "คลังคำศัพท์เต็มแล้ว เพิ่มคำศัพท์ได้ไม่เกิน 32,767 คำ\n\nThe vocabulary is full: it can hold "
+        "at most 32,767 words."), "Command2", 32767);
   }
-  void addRefusesIncompleteEntries() {
+  void addTakesOnlyCompleteEntries() {
     QFETCH(QStringList, typed);
+    QFETCH(int, upperBound);
     QFETCH(QString, message);
     QFETCH(QString, focus);
-    MessageRecorder messages;
-    auto *editor = openCreate();
+    auto *editor = openEditor(false, upperBound);
     fill(editor, typed);
     focusElsewhere(editor);
-    clickAdd(editor);
-    QCOMPARE(messages.texts(), QStringList{message});
-    QCOMPARE(messages.messages().first().style, 64);
-    QCOMPARE(QApplication::focusWidget(), box(editor, focus));
-    QCOMPARE(shown(editor), typed);
-    QCOMPARE(module::arrVocab.size(), qsizetype(1));
+    m_messages->clear();
+    control<QPushButton>(editor, "cmdNext")->click();
+    const bool added = message.isEmpty();
+    QCOMPARE(m_messages->texts(), added ? QStringList() : QStringList{message});
+    QCOMPARE(m_messages->messages().value(0).style, added ? 0 : upperBound ? 48 : 64);
+    QCOMPARE(editor->focusWidget(), control<QWidget>(editor, focus));
+    QCOMPARE(shown(editor), added ? QStringList({"", "", ""}) : typed);
+    for (int list = 0; list < 3; ++list)
+      QCOMPARE(store[list]->mid(upperBound + 1), added ? QStringList{typed[list]} : QStringList());
+    QCOMPARE(buttonsEnabled(editor), QList<bool>(3, added || upperBound > 0));
   }
 
-  // Guards against the add button while browsing adding the shown entry again, or emptying
-  // it in the store.
-  void addWhileBrowsingOnlyEndsBrowsing() {
-    MessageRecorder messages;
-    auto *editor = openCreate(2);
-    editor->cmdLeftArrow->click();
-    clickAdd(editor);
+  // Guards against showing the placeholder, stepping past either end, arrows that do not share
+  // the browsing position, a shown entry written back into the store, corrections that need
+  // the add button or reach another entry, an add button while browsing that adds or empties
+  // the shown entry instead of only ending the browsing, and Cancel leaving the edit mode or
+  // the enabled buttons behind for the next Create.
+  void arrowsBrowseAndCorrectTheEntryShown_data() {
+    QTest::addColumn<bool>("editMode");
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<QString>("steps"); // each click, Left or Right, and the entry it shows
+    QTest::newRow("create, left") << false << 3 << "L3 L2 L1 L3";
+    QTest::newRow("create, right") << false << 3 << "R1 R2 R3 R1";
+    QTest::newRow("create, both") << false << 3 << "L3 R1 R2 L1";
+    QTest::newRow("edit, right") << true << 4 << "R0 R1 R2 R3 R0";
+    QTest::newRow("edit, left") << true << 4 << "L3 L2 L1 L0 L3";
+    QTest::newRow("one entry") << false << 1 << "L1 L1 R1 R1";
+  }
+  void arrowsBrowseAndCorrectTheEntryShown() {
+    QFETCH(bool, editMode);
+    QFETCH(int, entries);
+    QFETCH(QString, steps);
+    auto *editor = openEditor(editMode, entries);
+    const QStringList stored = module::arrHint02;
+    for (const QString &step : steps.split(u' ')) {
+      (step[0] == u'L' ? editor->cmdLeftArrow : editor->cmdRightArrow)->click();
+      QCOMPARE(shown(editor), entry(step[1].digitValue()));
+    }
+    const int shownIndex = steps.back().digitValue(); // entry i stands at index i in both modes
+    QTest::keyClicks(box(editor, 1), "x");
+    box(editor, 0)->clear();
+    QCOMPARE(module::arrHint01.at(shownIndex), entry(shownIndex)[1] + u'x');
+    QCOMPARE(module::arrVocab.at(shownIndex), QString());
+    control<QPushButton>(editor, "cmdNext")->click();
     QCOMPARE(shown(editor), QStringList({"", "", ""}));
-    QCOMPARE(module::arrVocab, QStringList({"Vocab", "w1", "w2"}));
-    QCOMPARE(module::arrHint02, QStringList({"Hint Two", "b1", "b2"}));
-    QCOMPARE(QApplication::focusWidget(), box(editor, "txtVocab"));
-    fill(editor, entry(3));
-    clickAdd(editor);
-    QCOMPARE(module::arrVocab, QStringList({"Vocab", "w1", "w2", "w3"}));
-  }
+    QCOMPARE(editor->focusWidget(), box(editor, 0));
+    fill(editor, entry(9));
+    control<QPushButton>(editor, "cmdNext")->click();
+    QCOMPARE(module::arrHint02, stored + QStringList{"b9"});
 
-  // Guards against edits while browsing that need the add button, reach the wrong entry, or
-  // leave the save button disabled.
-  void editWhileBrowsingReachesTheStore() {
-    MessageRecorder messages;
-    auto *editor = openEdit(3);
-    editor->cmdSave->setEnabled(false);
-    editor->cmdRightArrow->click();
-    editor->cmdRightArrow->click();
-    QTest::keyClicks(box(editor, "txtHint01"), "x");
-    box(editor, "txtVocab")->clear();
-    QCOMPARE(module::arrHint01, QStringList({"a0", "a1x", "a2"}));
-    QCOMPARE(module::arrVocab, QStringList({"w0", "", "w2"}));
-    QVERIFY(editor->cmdSave->isEnabled());
-    editor->cmdRightArrow->click();
-    QCOMPARE(shown(editor), entry(2));
+    control<QPushButton>(editor, "Command2")->click(); // Cancel, then Create
+    testing::processDeferredDeletes();
+    editor = ui::forms::Show<VocabEditor>();
+    QCOMPARE(module::arrVocab, QStringList{"Vocab"});
+    QCOMPARE(buttonsEnabled(editor), QList<bool>(3, false));
   }
 
   // Guards against a warning that swallows the key, rules run out of order (key, character,
-  // change), a key code taken from the character, or Delete taken for a typed character.
-  void keystrokeInTheWordWarnsAndStillActs_data() {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<quint32>("scanCode");
-    QTest::addColumn<QString>("text");
+  // change), a key code taken from the character or the keypad taken for the digit row, Delete
+  // taken for a typed character, key rules in the hints, and a length rule that warns at the
+  // limit, misses a change past it (deleting too), or leaves the focus elsewhere.
+  void keystrokeWarnsAndStillActs_data() {
+    QTest::addColumn<int>("target");
     QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("rules"); // K and P name the key code and character that warn
-    using Row = std::tuple<const char *, int, int, quint32, const char *, const char *, const char *>;
-    const Row rows[] = {
-        {"digit row", Qt::Key_5, 0, 0, "5", "ab", "K53"},
-        {"keypad digit", Qt::Key_5, Qt::KeypadModifier, 0, "5", "ab", ""},
-        {"shifted digit", Qt::Key_Percent, Qt::ShiftModifier, 0, "%", "", "K53"},
-        {"space", Qt::Key_Space, 0, 0, " ", "ab", "K32"},
-        {"letter", Qt::Key_A, Qt::ShiftModifier, 38, "A", "", ""},
-        {"bar at 13", Qt::Key_Bar, 0, 0, "|", "abcdefghijkl", "K220 P124 L"},
-        {"Thai on the 1 key", 0x0E45, 0, 10, "ๅ", "", "K49 P3653"},
-        {"Thai on the A key", 0x0E1F, 0, 38, "ฟ", "", "P3615"},
-        {"backspace", Qt::Key_Backspace, 0, 22, "\b", "ab", ""},
-        {"delete", Qt::Key_Delete, 0, 119, "\x7f", "ab", ""}};
-    for (const auto &[name, key, modifiers, scanCode, text, before, rules] : rows)
-      QTest::newRow(name) << key << modifiers << scanCode << text << before << rules;
+    QTest::addColumn<QKeyCombination>("keys");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<quint32>("scanCode");
+    QTest::addColumn<QString>("warnings"); // K and P name the key code and character that warn
+    const auto row = [](const char *tag, int target, const QString &before, QKeyCombination keys,
+                        const QString &text, quint32 scanCode, const QString &warnings) {
+      QTest::newRow(tag) << target << before << keys << text << scanCode << warnings;
+    };
+    row("digit row", 0, "ab", Qt::Key_5, "5", 0, "K53");
+    row("keypad digit", 0, "ab", Qt::KeypadModifier | Qt::Key_5, "5", 0, "");
+    row("shifted digit", 0, "ab", Qt::ShiftModifier | Qt::Key_Percent, "%", 0, "K53");
+    row("space", 0, "ab", Qt::Key_Space, " ", 0, "K32");
+    row("Thai on the 1 key", 0, "ab", Qt::Key(0x0E45), "ๅ", 10, "K49 P3653");
+    row("delete", 0, "ab", Qt::Key_Delete, "\x7f", 119, "");
+    row("twelfth letter", 0, QString(11, u'x'), Qt::Key_Y, "y", 0, "");
+    row("bar as the thirteenth", 0, QString(12, u'x'), Qt::Key_Bar, "|", 0, "K220 P124 L");
+    row("fourteenth letter", 0, QString(13, u'x'), Qt::Key_Z, "z", 0, "L");
+    row("back to thirteen", 0, QString(14, u'x'), Qt::Key_Backspace, "\b", 0, "L");
+    row("back to twelve", 0, QString(13, u'x'), Qt::Key_Backspace, "\b", 0, "");
+    row("bar as the sixtieth in hint 1", 1, QString(59, u'x'), Qt::Key_Bar, "|", 0, "");
+    row("sixty-first in hint 1", 1, QString(60, u'x'), Qt::Key_Y, "y", 0, "L");
+    row("back to sixty-one in hint 2", 2, QString(62, u'x'), Qt::Key_Backspace, "\b", 0, "L");
   }
-  void keystrokeInTheWordWarnsAndStillActs() {
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(quint32, scanCode);
-    QFETCH(QString, text);
+  void keystrokeWarnsAndStillActs() {
+    QFETCH(int, target);
     QFETCH(QString, before);
-    QFETCH(QString, rules);
-    MessageRecorder recorder;
-    QLineEdit *word = box(openCreate(), "txtVocab");
-    word->setText(before);
-    QStringList expected;
-    for (const QString &rule : rules.split(u' ', Qt::SkipEmptyParts))
-      expected.append(rule[0] == u'K'   ? warningText(input_rules::keyDown(rule.mid(1).toInt()))
-                      : rule[0] == u'P' ? warningText(input_rules::keyPress(rule.mid(1).toInt()))
-                                        : warningText(input_rules::wordLength(13)));
-    QStringList boxAtMessage;
-    recorder.onMessage([&](const auto &) { boxAtMessage.append(word->text()); });
+    QFETCH(QKeyCombination, keys);
+    QFETCH(QString, text);
+    QFETCH(quint32, scanCode);
+    QFETCH(QString, warnings);
+    auto *editor = openEditor(false, 0);
+    QLineEdit *typedInto = box(editor, target);
+    typedInto->setText(before);
+    focusElsewhere(editor);
+    m_messages->clear();
+    QStringList seen;
+    m_messages->onMessage([&](const auto &message) { seen.append(message.text + u'@' + typedInto->text()); });
+    QLineEdit plain(before); // what the keystroke does without any rule
     for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-      QKeyEvent event(type, key, Qt::KeyboardModifiers(modifiers), scanCode, 0, 0, text);
-      QApplication::sendEvent(word, &event);
+      QKeyEvent event(type, keys.key(), keys.keyboardModifiers(), scanCode, 0, 0, text);
+      QCoreApplication::sendEvent(typedInto, &event);
+      QCoreApplication::sendEvent(&plain, &event);
     }
-    QCOMPARE(recorder.texts(), expected);
-    const QString after = key == Qt::Key_Backspace ? QStringLiteral("a")
-                          : key == Qt::Key_Delete  ? before
-                                                   : before + text;
-    QCOMPARE(word->text(), after);
-    for (qsizetype i = 0; i < expected.size(); ++i) // the key reaches the box only after K and P
-      QCOMPARE(boxAtMessage[i], rules.split(u' ')[i] == u"L" ? after : before);
-  }
-
-  // Guards against a length rule that warns at the limit, only once, or focuses another box;
-  // also for text the editor shows from the store.
-  void lengthWarnsOnEveryChangePastTheLimit_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("limit");
-    QTest::newRow("word") << "txtVocab" << 12;
-    QTest::newRow("hint 1") << "txtHint01" << 60;
-    QTest::newRow("hint 2") << "txtHint02" << 60;
-  }
-  void lengthWarnsOnEveryChangePastTheLimit() {
-    QFETCH(QString, name);
-    QFETCH(int, limit);
-    MessageRecorder messages;
-    auto *editor = openCreate(1);
-    QLineEdit *target = box(editor, name);
-    target->setText(QString(limit - 1, u'x'));
-    focusElsewhere(editor);
-    // To the limit, past it twice, back by one and back to the limit: three warnings.
-    for (const Qt::Key key :
-         {Qt::Key_Y, Qt::Key_Z, Qt::Key_A, Qt::Key_Backspace, Qt::Key_Backspace})
-      QTest::keyClick(target, key);
-    QCOMPARE(messages.count(), 3);
-    QCOMPARE(messages.messages().last().style, 64);
-    QCOMPARE(QApplication::focusWidget(), target);
-    QCOMPARE(target->text().size(), limit);
-
-    target->clear();
-    QStringList &stored = name == u"txtVocab"    ? module::arrVocab
-                          : name == u"txtHint01" ? module::arrHint01
-                                                 : module::arrHint02;
-    stored[1] = QString(limit + 1, u'x');
-    focusElsewhere(editor);
-    editor->cmdLeftArrow->click();
-    QCOMPARE(messages.count(), 4);
-    QCOMPARE(QApplication::focusWidget(), target);
-  }
-
-  // Guards against Cancel leaving entries or the edit mode behind for the next opening.
-  void cancelThenCreateStartsEmpty() {
-    MessageRecorder messages;
-    openEdit(3)->cmdRightArrow->click();
-    control<QPushButton>(ui::forms::get<VocabEditor>(), "Command2")->click();
-    QVERIFY(!ui::forms::IsLoaded(QStringLiteral("new_vocab")));
-    QCOMPARE(module::arrVocab, QStringList{QString()});
-    QCOMPARE(module::arrHint02, QStringList{QString()});
-    QVERIFY(module::strEditFile.isEmpty());
-    testing::processDeferredDeletes();
-    auto *editor = openCreate();
-    QCOMPARE(module::arrVocab, QStringList{"Vocab"});
-    QCOMPARE(shown(editor), QStringList({"", "", ""}));
-    QVERIFY(!editor->cmdLeftArrow->isEnabled() && !editor->cmdRightArrow->isEnabled());
-    QVERIFY(!editor->cmdSave->isEnabled());
-  }
-
-  // Guards against an index past 32,767, which 16-bit entry numbers cannot hold.
-  void fullStoreRefusesAnotherEntry_data() {
-    QTest::addColumn<int>("upperBound");
-    QTest::addColumn<bool>("added");
-    QTest::newRow("32766") << 32766 << true;
-    QTest::newRow("32767") << 32767 << false;
-  }
-  void fullStoreRefusesAnotherEntry() {
-    QFETCH(int, upperBound);
-    QFETCH(bool, added);
-    MessageRecorder messages;
-    auto *editor = openCreate();
-    for (QStringList *list : {&module::arrVocab, &module::arrHint01, &module::arrHint02})
-      list->resize(upperBound + 1);
-    fill(editor, entry(1));
-    clickAdd(editor);
-    QCOMPARE(module::arrHint02.size(), qsizetype(upperBound + (added ? 2 : 1)));
-    QCOMPARE(module::arrVocab.size(), module::arrHint02.size());
-    QCOMPARE(messages.count(), added ? 0 : 1);
-    if (!added) {
-      QCOMPARE(messages.messages().first().style, 48);
-      QCOMPARE(shown(editor), entry(1));
+    // Each warning with the box as it stood then: the key reaches it only after K and P, and L
+    // is the length rule of the box.
+    QStringList expected;
+    for (const QString &rule : warnings.split(u' ', Qt::SkipEmptyParts)) {
+      const auto warning = rule[0] == u'K' ? input_rules::keyDown(rule.mid(1).toInt())
+                           : rule[0] == u'P' ? input_rules::keyPress(rule.mid(1).toInt())
+                           : target ? input_rules::hintLength(plain.text().size())
+                                    : input_rules::wordLength(plain.text().size());
+      expected.append(warning->text + u'@' + (rule == u"L" ? plain.text() : before));
     }
+    QCOMPARE(seen, expected);
+    QCOMPARE(typedInto->text(), plain.text());
+    QCOMPARE(editor->focusWidget() == typedInto, warnings.contains(u'L'));
   }
 };
 

@@ -12,10 +12,8 @@ private slots:
   // Guards against an order that repeats or drops a record.
   void orderHoldsEveryRecordOnce_data() {
     QTest::addColumn<int>("n");
-    QTest::newRow("one") << 1;
-    QTest::newRow("two") << 2;
-    QTest::newRow("hundreds") << 317;
-    QTest::newRow("the limit") << 32766;
+    for (const int n : {1, 2, 317, 32766}) // 32,766 records is the most a game can take
+      QTest::addRow("%d records", n) << n;
   }
   void orderHoldsEveryRecordOnce() {
     QFETCH(int, n);
@@ -34,54 +32,26 @@ private slots:
     QRandomGenerator a(99);
     QRandomGenerator b(99);
     QCOMPARE(word_order::draw(50, a), word_order::draw(50, b));
-
     QRandomGenerator generator(2026);
     QMap<QList<qint16>, int> seen;
-    constexpr int draws = 6000;
-    for (int i = 0; i < draws; ++i)
+    for (int i = 0; i < 6000; ++i)
       ++seen[word_order::draw(3, generator)];
     QCOMPARE(seen.size(), 6);
     for (const int count : seen)
       QVERIFY2(count > 850 && count < 1150, qPrintable(QString::number(count)));
   }
 
-  // Guards against a letter found only once, or a search that is not exact.
-  void everyPositionOfALetterIsFound_data() {
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<QChar>("letter");
-    QTest::addColumn<QList<qsizetype>>("positions");
-    QTest::newRow("book o") << QStringLiteral("BOOK") << QChar('O') << QList<qsizetype>{2, 3};
-    QTest::newRow("sheep e") << QStringLiteral("SHEEP") << QChar('E') << QList<qsizetype>{3, 4};
-    QTest::newRow("absent") << QStringLiteral("CAT") << QChar('Z') << QList<qsizetype>{};
-    QTest::newRow("case exact") << QStringLiteral("cat") << QChar('C') << QList<qsizetype>{};
-    QTest::newRow("empty word") << QString() << QChar('A') << QList<qsizetype>{};
-  }
-  void everyPositionOfALetterIsFound() {
-    QFETCH(QString, word);
-    QFETCH(QChar, letter);
-    QFETCH(QList<qsizetype>, positions);
-    QCOMPARE(guess::positionsOf(word, letter), positions);
-  }
-
-  // Guards against typed characters that reach the wrong key, or non-letters that guess.
-  void typedCharactersFindTheirKey_data() {
-    QTest::addColumn<int>("code");
-    QTest::addColumn<int>("key");
-    QTest::newRow("A") << 65 << 0;
-    QTest::newRow("Z") << 90 << 25;
-    QTest::newRow("q") << int('q') << 16;
-    QTest::newRow("Q") << int('Q') << 16;
-    QTest::newRow("@") << 64 << -1;
-    QTest::newRow("[") << 91 << -1;
-    QTest::newRow("`") << 96 << -1;
-    QTest::newRow("{") << 123 << -1;
-    QTest::newRow("digit") << int('5') << -1;
-    QTest::newRow("thai") << 0x0E01 << -1;
-  }
-  void typedCharactersFindTheirKey() {
-    QFETCH(int, code);
-    QFETCH(int, key);
-    QCOMPARE(guess::keyIndexOf(code), key);
+  // Guards against a letter found only once, a search that is not exact, typed characters that
+  // reach the wrong key, or non-letters that guess.
+  void lettersFindTheirPlacesAndTheirKeys() {
+    QCOMPARE(guess::positionsOf(QStringLiteral("BOOK"), u'O'), (QList<qsizetype>{2, 3}));
+    QCOMPARE(guess::positionsOf(QStringLiteral("SHEEP"), u'E'), (QList<qsizetype>{3, 4}));
+    QCOMPARE(guess::positionsOf(QStringLiteral("cat"), u'C'), QList<qsizetype>());
+    QCOMPARE(guess::positionsOf(QString(), u'A'), QList<qsizetype>());
+    const std::pair<int, int> keys[] = {{'A', 0}, {'Z', 25}, {'q', 16}, {'Q', 16}, {'@', -1},
+                                        {'[', -1}, {'`', -1}, {'{', -1}, {'5', -1}, {0x0E01, -1}};
+    for (const auto &[code, key] : keys) // the code stands beside the result to name the case
+      QCOMPARE(std::pair(code, guess::keyIndexOf(code)), std::pair(code, key));
   }
 
   // Guards against a score that wraps round from the highest value to the lowest.
