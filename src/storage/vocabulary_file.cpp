@@ -4,6 +4,8 @@
 #include "ui/file_system.h"
 #include "ui/text_lines.h"
 
+#include <optional>
+
 namespace vocabulary_file {
 namespace {
 
@@ -14,19 +16,24 @@ bool isBlank(QByteArrayView line) {
   return true;
 }
 
-VocabEntry entryOf(QByteArrayView line, int fieldCount) {
+// Nothing when a field that is kept is too long.
+std::optional<VocabEntry> entryOf(QByteArrayView line, int fieldCount) {
   const QList<QByteArrayView> fields = ui::splitFields(line);
-  QString *targets[] = {nullptr, nullptr, nullptr, nullptr, nullptr};
   VocabEntry entry;
-  targets[0] = &entry.word;
-  targets[1] = &entry.hint01;
-  targets[2] = &entry.hint02;
-  targets[3] = &entry.meaning;
-  targets[4] = &entry.sentence;
+  QString *targets[] = {&entry.word, &entry.hint01, &entry.hint02, &entry.meaning, &entry.sentence};
   const qsizetype count = std::min<qsizetype>(fields.size(), fieldCount);
-  for (qsizetype i = 0; i < count; ++i)
+  for (qsizetype i = 0; i < count; ++i) {
+    if (fields[i].size() > maxFieldLength)
+      return std::nullopt;
     *targets[i] = thai_codepage::decode(fields[i]);
+  }
   return entry;
+}
+
+Contents refused(Problem problem) {
+  Contents contents;
+  contents.problem = problem;
+  return contents;
 }
 
 } // namespace
@@ -38,12 +45,12 @@ Contents parse(QByteArrayView bytes, int fieldCount, qsizetype maxRecords) {
   for (const QByteArrayView line : lines) {
     if (isBlank(line))
       continue;
-    if (contents.entries.size() == maxRecords) {
-      contents.entries.clear();
-      contents.problem = Problem::TooManyRecords;
-      return contents;
-    }
-    contents.entries.append(entryOf(line, fieldCount));
+    if (contents.entries.size() == maxRecords)
+      return refused(Problem::TooManyRecords);
+    std::optional<VocabEntry> entry = entryOf(line, fieldCount);
+    if (!entry)
+      return refused(Problem::FieldTooLong);
+    contents.entries.append(std::move(*entry));
   }
   if (contents.entries.isEmpty())
     contents.problem = Problem::NoRecords;
@@ -51,15 +58,11 @@ Contents parse(QByteArrayView bytes, int fieldCount, qsizetype maxRecords) {
 }
 
 Contents read(const QString &path, int fieldCount, qsizetype maxRecords) {
-  if (!ui::fileExists(path)) {
-    Contents contents;
-    contents.problem = ui::folderExists(path) ? Problem::NotAFile : Problem::Missing;
-    return contents;
-  }
+  if (!ui::fileExists(path))
+    return refused(ui::folderExists(path) ? Problem::NotAFile : Problem::Missing);
   const ui::FileBytes file = ui::readWholeFile(path);
   if (!file.ok()) {
-    Contents contents;
-    contents.problem = Problem::Unreadable;
+    Contents contents = refused(Problem::Unreadable);
     contents.systemReason = file.error;
     return contents;
   }
@@ -91,6 +94,10 @@ QString describeProblem(const QString &fileName, const Contents &contents, qsize
   case Problem::TooManyRecords:
     thai = QStringLiteral("ในไฟล์มีคำศัพท์เกิน %1 คำ").arg(maxRecords);
     english = QStringLiteral("the file holds more than %1 words.").arg(maxRecords);
+    break;
+  case Problem::FieldTooLong:
+    thai = QStringLiteral("ในไฟล์มีข้อความยาวเกิน %1 ตัวอักษร").arg(maxFieldLength);
+    english = QStringLiteral("a text in the file is longer than %1 characters.").arg(maxFieldLength);
     break;
   }
   return QStringLiteral("ใช้ไฟล์คำศัพท์ \"%1\" ไม่ได้ เพราะ%2\n\nThe vocabulary file \"%1\" cannot be used: %3")

@@ -23,8 +23,11 @@ constexpr int customFields = 3;
 constexpr qsizetype maxGameRecords = 32766;
 // The editor's store holds one more: its indexes run from 0 to 32,766.
 constexpr qsizetype maxEditorRecords = 32767;
+// The most a text box holds, and more than any word or hint needs: a longer field is a damaged
+// file, and a word of millions of letters would need as many slots.
+constexpr qsizetype maxFieldLength = 32767;
 
-enum class Problem { None, Missing, NotAFile, Unreadable, NoRecords, TooManyRecords };
+enum class Problem { None, Missing, NotAFile, Unreadable, NoRecords, TooManyRecords, FieldTooLong };
 
 struct Contents {
   QList<VocabEntry> entries;
@@ -35,6 +38,7 @@ struct Contents {
 
 // Blank lines (empty or only spaces) are not records; a line with fewer fields than
 // fieldCount is a record whose missing fields are empty; fields beyond fieldCount are ignored.
+// A file with a field of more than maxFieldLength characters is refused whole.
 Contents parse(QByteArrayView bytes, int fieldCount, qsizetype maxRecords);
 Contents read(const QString &path, int fieldCount, qsizetype maxRecords);
 

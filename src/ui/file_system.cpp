@@ -44,6 +44,11 @@ bool fileExists(const QString &path) {
 
 bool makeFolder(const QString &path) { return QDir().mkpath(path) && folderExists(path); }
 
+bool folderWritable(const QString &path) {
+  const QFileInfo info(path);
+  return info.isDir() && info.isWritable();
+}
+
 QStringList matchingFiles(const QString &folder, const QString &pattern) {
   return QDir(folder).entryList({pattern}, QDir::Files | QDir::Hidden, QDir::Name);
 }
@@ -72,7 +77,9 @@ QString writeFileAtomically(const QString &path, const QByteArray &bytes) {
   if (QFileInfo(path).isDir())
     return QStringLiteral("a folder of that name is in the way");
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly))
+  // Unbuffered, so that a full disk fails the write itself: the commit does not notice a
+  // buffer that could not be flushed, and would put an empty file in place of the old one.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
     return file.errorString();
   if (file.write(bytes) != bytes.size()) {
     const QString reason = file.errorString();

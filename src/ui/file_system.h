@@ -22,6 +22,9 @@ QString shortName(const QString &path);
 bool folderExists(const QString &path);
 bool fileExists(const QString &path);
 bool makeFolder(const QString &path);
+// Whether files can be made in the folder: false on a read-only file system, or for a user
+// who may not write there (an installed copy).
+bool folderWritable(const QString &path);
 
 // Names of the files (not folders) in folder that match a wildcard pattern such as "*.txt",
 // sorted by name so that "the first match" is the same on every machine.

@@ -19,9 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (contents.ok() == contents.entries.isEmpty())
       std::abort();
     for (const VocabEntry &entry : contents.entries) {
-      // A field never holds a line end or a separator, and the custom kind keeps no meaning.
+      // A field never holds a line end or a separator, nor more than a text box holds, and the
+      // custom kind keeps no meaning.
       for (const QString *field : {&entry.word, &entry.hint01, &entry.hint02, &entry.meaning, &entry.sentence})
-        if (field->contains(QLatin1Char('\r')) || field->contains(QLatin1Char('|')))
+        if (field->contains(QLatin1Char('\r')) || field->contains(QLatin1Char('|')) ||
+            field->size() > vocabulary_file::maxFieldLength)
           std::abort();
       if (fields == vocabulary_file::customFields && !(entry.meaning.isEmpty() && entry.sentence.isEmpty()))
         std::abort();

@@ -1,0 +1,83 @@
+// A long session in the real main window, after which nothing may have leaked or drifted.
+#include "game/game_window.h"
+#include "support/game.h"
+#include "support/message_recorder.h"
+#include "support/program_folder.h"
+#include "support/windows.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+using testing::control;
+
+static qsizetype residentKiB() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
+  return text.mid(text.indexOf("VmRSS:") + 6).trimmed().split(' ').first().toLongLong();
+}
+
+// A built-in vocabulary whose every word carries a meaning and a sentence of its own.
+static QString vocabulary(const QStringList &words) {
+  QString lines;
+  for (const QString &word : words)
+    lines += QStringLiteral("%1|hint|another|meaning of %1|sentence of %1\r\n").arg(word);
+  return lines;
+}
+
+class SoakTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  // Guards against leaked controls or memory, a score that wraps round, and meanings that drift.
+  void tensOfThousandsOfGamesLeakNothing() {
+    ProgramFolder folder;
+    MessageRecorder messages;
+    folder.write(QStringLiteral("house.txt"), cp874(vocabulary({"OX", "GO", "AT", "BE"})));
+    folder.write(QStringLiteral("animals.txt"), cp874(vocabulary({"CAT", "DOG", "EEL"})));
+    GameWindow *window = testing::startGameOn(folder, vocabulary({"A", "B", "C"}));
+    QPushButton *nextWord = control<QPushButton>(window, "Command1_0");
+    const auto play = [window](int hints, bool lose) {
+      for (int i = 0; i < hints; ++i)
+        testing::click(control<QPushButton>(window, i == 0 ? "cmdHint01" : "cmdHint02"));
+      lose ? testing::loseGame(window) : testing::winGame(window);
+    };
+    const auto widgets = [window] { return qApp->allWidgets().size() - window->strWord.size(); };
+    const char *categories[] = {"mnuHouse", "mnuAnimals", "mnuSchool"};
+    qsizetype widgetsAfterWarmUp = 0, memoryAfterWarmUp = 0, lost = 0;
+    // 10,000 mixed games, then school's one-letter words: 16,384 wins take the score to its edge.
+    // Between two games the event loop runs, as it would between the player's clicks.
+    for (int game = 0; game < 26800; ++game, testing::click(nextWord), qApp->processEvents()) {
+      if (game == 1000)
+        std::tie(widgetsAfterWarmUp, memoryAfterWarmUp) = std::pair(widgets(), residentKiB());
+      if (game % 200 == 0 && game <= 10000) {
+        control<QAction>(window, categories[game / 200 % 3])->trigger();
+        lost = 0;
+      }
+      const bool lose = game < 10000 ? game % 7 == 3 : game % 64 == 5;
+      lost += lose;
+      play(game < 10000 ? game % 3 : 0, lose);
+    }
+    play(1, false); // 32766 + 2
+    QCOMPARE(control<QLabel>(window, "lblScore")->text(), QStringLiteral("32767"));
+    const auto *list = control<QListWidget>(window, "lstDifficultWords");
+    QCOMPARE(qsizetype(list->count()), lost);
+    QCOMPARE(window->arrDiffInfo[0].size(), lost);
+    for (int j = 0; j < list->count(); ++j) {
+      QCOMPARE(window->arrDiffInfo[0][j], QStringLiteral("meaning of ") + list->item(j)->text());
+      QCOMPARE(window->arrDiffInfo[1][j], QStringLiteral("sentence of ") + list->item(j)->text());
+    }
+    QCOMPARE(widgets(), widgetsAfterWarmUp);
+    QCOMPARE(messages.count(), 0);
+#ifndef __SANITIZE_ADDRESS__ // which holds freed memory back on purpose
+    const qsizetype grownKiB = residentKiB() - memoryAfterWarmUp;
+    QVERIFY2(grownKiB < 20 * 1024, qPrintable(QStringLiteral("%1 KiB more").arg(grownKiB)));
+#endif
+  }
+};
+
+QTEST_MAIN(SoakTest)
+#include "test_soak.moc"
