@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-qpa-plugins
   libgl-dev libxkbcommon-dev
   fonts-thai-tlwg fonts-dejavu-core
-  xvfb xdotool x11-utils
+  xvfb xdotool x11-utils desktop-file-utils
   libbenchmark-dev clang libclang-rt-14-dev
 )
 

@@ -133,6 +133,7 @@ void GameWindow::createControls() {
     ui::place(Command1[i], lefts[i], 1560, 1125, 465);
     connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
   }
+  makeKeyboardFriendly();
 }
 
 QAction *GameWindow::addMenuItem(QMenu *menu, const char *name, const QString &caption,
@@ -189,19 +190,17 @@ void GameWindow::Form_Load() {
   mnuSchool->setChecked(true);
   mnuHouse->setChecked(false);
 
+  // Playing needs nothing written; making and editing vocabulary need "Custom Vocab".
   const QString customFolder = ui::customVocabFolder();
-  QString firstCustomFile;
-  if (!pindrelModule::DirExists(customFolder)) {
-    if (!ui::makeFolder(customFolder))
-      ui::MsgBox(QStringLiteral("สร้างโฟลเดอร์ \"Custom Vocab\" ไม่ได้ จึงใช้ได้เฉพาะคำศัพท์ของโปรแกรม\n\n"
-                                "The folder \"Custom Vocab\" could not be made, so only the "
-                                "program's own vocabularies can be used."),
-                 ui::vbOKExclamation);
-  } else {
-    firstCustomFile = ui::firstMatch(customFolder, QStringLiteral("*.txt"));
-  }
+  if (!pindrelModule::DirExists(customFolder))
+    ui::makeFolder(customFolder);
+  const QString firstCustomFile = ui::firstMatch(customFolder, QStringLiteral("*.txt"));
+  const bool canSave = ui::folderWritable(customFolder);
+  if (!canSave)
+    ReportUnwritableCustomFolder();
   mnuCustVocab->setEnabled(!firstCustomFile.isEmpty());
-  mnuEditData->setEnabled(!firstCustomFile.isEmpty());
+  mnuEditData->setEnabled(canSave && !firstCustomFile.isEmpty());
+  mnuCreate->setEnabled(canSave);
 
   intNextWord = 1;
   intScore = 0;
@@ -220,6 +219,34 @@ void GameWindow::Form_Load() {
     SelectWord();
   else
     ShowNoVocabulary();
+}
+
+// An installed copy lies in a folder its users may not write to: it plays the vocabularies
+// it has, and the player is told why and what to do. Once for each folder, as the window
+// loads again at every switch to a custom vocabulary.
+void GameWindow::ReportUnwritableCustomFolder() {
+  static QString toldFor;
+  if (toldFor == ui::programFolder())
+    return;
+  toldFor = ui::programFolder();
+  if (!ui::folderWritable(ui::programFolder())) {
+    ui::MsgBox(QStringLiteral("โปรแกรมนี้ติดตั้งอยู่ในโฟลเดอร์ที่บันทึกไฟล์ไม่ได้\n%1\n"
+                              "จึงเล่นได้เฉพาะคำศัพท์ที่มีอยู่แล้ว ส่วนการสร้างและแก้ไขคำศัพท์จะใช้ไม่ได้ "
+                              "หากต้องการสร้างคำศัพท์เอง กรุณาคัดลอกโฟลเดอร์นี้ไปไว้ในที่ของคุณเอง "
+                              "แล้วเปิดโปรแกรมจากที่นั่นครับ\n\n"
+                              "This copy of Pindrel is installed in a folder that cannot be "
+                              "written to:\n%1\nYou can play the vocabularies it has; "
+                              "making and editing your own vocabulary is switched off. To make "
+                              "your own, copy this folder to a place of your own and start the "
+                              "program from there.")
+                   .arg(ui::programFolder()),
+               ui::vbOKExclamation);
+  } else {
+    ui::MsgBox(QStringLiteral("ใช้โฟลเดอร์ \"Custom Vocab\" ไม่ได้ จึงใช้ได้เฉพาะคำศัพท์ของโปรแกรม\n\n"
+                              "The folder \"Custom Vocab\" could not be made or cannot be "
+                              "written to, so only the program's own vocabularies can be used."),
+               ui::vbOKExclamation);
+  }
 }
 
 // A typed letter reaches the game wherever the focus is; the list takes none of them, so

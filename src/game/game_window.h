@@ -76,6 +76,8 @@ private:
   // Building the window (game_window.cpp).
   void createControls();
   void createMenus();
+  void makeKeyboardFriendly();
+  void ReportUnwritableCustomFolder();
   QAction *addMenuItem(QMenu *menu, const char *name, const QString &caption,
                        void (GameWindow::*handler)(), bool checkable = false);
 
@@ -94,6 +96,14 @@ private:
   void GameWon();
   void ShowStage(int stage);
   void ShowScore();
+
+  // What a screen reader hears (game_window_accessibility.cpp).
+  void describeKey(int index, bool used);
+  void describeSlots();
+  void announce(const QString &text);
+  QString guessResult(QChar letter, qsizetype found) const;
+  void showResult();
+  void announceNewWord();
 
   // Handlers.
   void Letter_Click(int index);

@@ -8,6 +8,7 @@
 #include "ui/file_system.h"
 #include "ui/forms.h"
 #include "ui/picture.h"
+#include "ui/twips.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -17,6 +18,7 @@
 namespace {
 
 constexpr int lastStage = 9;
+constexpr int resultHeight = 900; // the designed height of Label1, in twips
 
 QString stageFile(int stage) {
   return ui::programPath(QStringLiteral("0%1.jpg").arg(stage));
@@ -47,10 +49,13 @@ void GameWindow::StartNextWord() {
   const int last = Word.UBound();
   for (int i = 2; i <= last; ++i)
     Word.Unload(i);
-  for (int i = 0; i <= 25; ++i)
+  for (int i = 0; i <= 25; ++i) {
     Letter[i]->setEnabled(true);
+    describeKey(i, false);
+  }
   Word[1]->setText(QString());
   SelectWord();
+  setFocus(Qt::OtherFocusReason);
 }
 
 void GameWindow::Letter_Click(int index) { Guess(index); }
@@ -81,6 +86,22 @@ void GameWindow::Guess(int index) {
   if (intLettersFound == strWord.size())
     GameWon();
   Letter[index]->setEnabled(false);
+  describeKey(index, true);
+  announce(guessResult(letter, positions.size()));
+}
+
+// The result panel. A loss message with a long word needs a third line: the label grows down
+// towards the buttons rather than cut the word off. The panel's description holds the result
+// for a screen reader, and its first button takes the keyboard, so that Enter or Space goes
+// on to the next word.
+void GameWindow::showResult() {
+  const int designHeight = ui::px(resultHeight);
+  const int room = Command1[0]->y() - Label1->y();
+  const int needed = Label1->heightForWidth(Label1->width());
+  Label1->resize(Label1->width(), qBound(designHeight, needed, room));
+  Frame1->setAccessibleDescription(Label1->text().simplified());
+  Frame1->show();
+  Command1[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void GameWindow::GameWon() {
@@ -89,7 +110,7 @@ void GameWindow::GameWon() {
   cmdHint01->setEnabled(false);
   cmdHint02->setEnabled(false);
   Label1->setText(QStringLiteral("You've Won!"));
-  Frame1->show();
+  showResult();
   intScore = int16::add(intScore, 2);
   ShowScore();
 }
@@ -109,16 +130,20 @@ void GameWindow::GameLost() {
 
   Label1->setText(QStringLiteral("You've Lost! ") + QChar(10) + QChar(13) +
                   QStringLiteral("The Word Was ") + strWord);
-  Frame1->show();
+  showResult();
   ShowScore();
 }
 
 void GameWindow::cmdHint01_Click() {
+  const bool hadFocus = focusWidget() == cmdHint01;
   lblHint01->setText(strHint01);
   intScore = int16::add(intScore, -1);
   ShowScore();
   cmdHint01->setEnabled(false);
   cmdHint02->setEnabled(true);
+  if (hadFocus) // on to the second hint, not to the list the focus fell to
+    cmdHint02->setFocus(Qt::TabFocusReason);
+  announce(QStringLiteral("Hint 1: %1 (Your Score: %2)").arg(strHint01).arg(intScore));
 }
 
 void GameWindow::cmdHint02_Click() {
@@ -126,6 +151,7 @@ void GameWindow::cmdHint02_Click() {
   intScore = int16::add(intScore, -1);
   ShowScore();
   cmdHint02->setEnabled(false);
+  announce(QStringLiteral("Hint 2: %1 (Your Score: %2)").arg(strHint02).arg(intScore));
 }
 
 void GameWindow::Command1_Click(int index) {

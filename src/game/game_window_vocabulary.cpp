@@ -6,6 +6,7 @@
 #include "storage/vocabulary_file.h"
 #include "ui/file_system.h"
 #include "ui/message_box.h"
+#include "ui/picture.h"
 #include "ui/twips.h"
 
 #include <QDateTime>
@@ -95,10 +96,14 @@ void GameWindow::SelectWord() {
     if (i > 1) {
       QLabel *slot = Word.Load(i);
       slot->move(ui::px(nextLeft), Word[1]->y());
+      // A screen reader takes the controls in stacking order: a slot follows the slot before.
+      slot->stackUnder(imgPindrel);
       nextLeft += ui::twips(Word[1]->width());
     }
     Word[i]->show();
   }
+  describeSlots();
+  announceNewWord();
 }
 
 // The 26 letter keys, made from Letter(0): two rows that touch, "A" to "M" and "N" to "Z".
@@ -118,11 +123,14 @@ void GameWindow::LayOutKeys() {
       left = ui::twips(first->x());
     }
     key->move(ui::px(left), ui::px(top));
+    key->stackUnder(Word[1]); // read in order by a screen reader: A to Z, then the slots
     key->setText(QString(QChar(nextCode)));
     left += keyWidth;
     key->show();
     ++nextCode;
   }
+  for (int i = 0; i <= 25; ++i)
+    describeKey(i, false);
 }
 
 // With no vocabulary there is no word to play: the menu stays usable to choose another.

@@ -91,7 +91,10 @@ void Splash::Form_Load() {
 
 void Splash::Form_Unload() { Timer1->stop(); }
 
+// The timer stops first: a message box that the main window's start-up opens runs its own
+// event loop, and a second hand-over from there would destroy the splash under the box.
 void Splash::showMainWindow() {
+  Timer1->stop();
   ui::forms::Show<GameWindow>();
   ui::forms::Unload(QString::fromLatin1(formName));
 }

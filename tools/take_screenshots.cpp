@@ -1,0 +1,213 @@
+// Opens every window of the game on a real X display (run by scripts/take-screenshots.sh
+// under Xvfb on the xcb platform) and saves what the display shows of each as a PNG: the
+// pictures in docs/screenshots are made here, from the real windows with the real fonts.
+//   take_screenshots PROGRAM_FOLDER OUTPUT_FOLDER
+#include "editor/vocab_editor.h"
+#include "game/game_window.h"
+#include "game/select_cust_vocab.h"
+#include "shell/about.h"
+#include "shell/application.h"
+#include "shell/splash.h"
+#include "storage/choose_file_dialog.h"
+#include "storage/save_dialog.h"
+#include "storage/thai_codepage.h"
+#include "ui/file_system.h"
+#include "ui/forms.h"
+#include "ui/message_box.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
+
+#include <sys/mount.h>
+#include <sched.h>
+
+#include <cstdio>
+
+namespace {
+
+QDir output;
+bool allSaved = true;
+
+void settle(int milliseconds) {
+  QElapsedTimer timer;
+  timer.start();
+  while (timer.elapsed() < milliseconds)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// What the X server shows of the window, once it is mapped and painted.
+void shoot(QWidget *window, const char *name) {
+  window->show();
+  window->raise();
+  QElapsedTimer timer;
+  timer.start();
+  while (!(window->windowHandle() && window->windowHandle()->isExposed()) && timer.elapsed() < 5000)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  settle(300);
+  const QString path = output.filePath(QLatin1String(name) + QStringLiteral(".png"));
+  if (!window->screen()->grabWindow(window->winId()).save(path)) {
+    std::fprintf(stderr, "take_screenshots: cannot write %s\n", qPrintable(path));
+    allSaved = false;
+  }
+}
+
+template <class T> QWidget *shoot(const char *name) {
+  QWidget *window = ui::forms::Show<T>();
+  shoot(window, name);
+  return window;
+}
+
+template <class T = QWidget> T *child(QWidget *window, const char *name) {
+  return window->findChild<T *>(QLatin1String(name));
+}
+
+void typeLetter(QWidget *window, QChar letter) {
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_A + (letter.toUpper().unicode() - 'A'), Qt::NoModifier,
+                  QString(letter));
+  QApplication::sendEvent(window, &press);
+}
+
+// Letters of the word, or letters that are not in it.
+QString letters(const QString &word, bool inWord, int count) {
+  QString chosen;
+  for (char c = 'A'; c <= 'Z' && chosen.size() < count; ++c)
+    if (word.contains(QLatin1Char(c)) == inWord)
+      chosen += QLatin1Char(c);
+  return chosen;
+}
+
+void writeCustom(const QString &name, const QString &text) {
+  QFile file(ui::customVocabPath(name));
+  if (file.open(QIODevice::WriteOnly))
+    file.write(thai_codepage::encode(text).value_or(QByteArray()));
+}
+
+// The program folder as an installed copy has it: read-only under /usr/local, in a mount
+// namespace of this process alone (a fresh tmpfs over /usr/local holds the mount point).
+// Needs root; without it there is no picture of the start-up message.
+bool installReadOnly() {
+  const QString installed = QStringLiteral("/usr/local/lib/pindrel");
+  const QByteArray from = QFile::encodeName(ui::programFolder());
+  const QByteArray to = QFile::encodeName(installed);
+  const bool done =
+      unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+      mount("tmpfs", "/usr/local", "tmpfs", 0, nullptr) == 0 && QDir().mkpath(installed) &&
+      mount(from.constData(), to.constData(), nullptr, MS_BIND, nullptr) == 0 &&
+      mount(nullptr, to.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+  if (done)
+    ui::setProgramFolder(installed);
+  return done;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+  QApplication app(argc, argv);
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: take_screenshots PROGRAM_FOLDER OUTPUT_FOLDER\n");
+    return 2;
+  }
+  pindrel::prepareApplication();
+  output.setPath(QString::fromLocal8Bit(argv[2]));
+  QDir().mkpath(output.path());
+
+  QTemporaryDir folder;
+  const QDir source(QString::fromLocal8Bit(argv[1]));
+  for (const QString &name : source.entryList(QDir::Files))
+    QFile::copy(source.filePath(name), folder.filePath(name));
+  ui::setProgramFolder(folder.path());
+  QDir(folder.path()).mkdir(QStringLiteral("Custom Vocab"));
+  writeCustom(QStringLiteral("birds.txt"), QStringLiteral("owl|it hoots at night|นกฮูก\r\n"));
+  writeCustom(QStringLiteral("fruit.txt"), QStringLiteral("mango|yellow and sweet|มะม่วง\r\n"));
+  GameWindow::setSeedSource([] { return 11u; });
+  // No message is expected on the way; one would wait for a click that never comes.
+  ui::setMsgBoxHandler([](const QString &text, int) {
+    std::fprintf(stderr, "take_screenshots: unexpected message: %s\n", qPrintable(text));
+    allSaved = false;
+    return int(ui::vbOK);
+  });
+
+  QWidget *splash = ui::forms::Load<Splash>();
+  child<QTimer>(splash, "Timer1")->stop();
+  shoot(splash, "splash");
+  ui::forms::Unload(QStringLiteral("frmSplash"));
+
+  auto *game = qobject_cast<GameWindow *>(ui::forms::Show<GameWindow>());
+  for (const QChar letter : letters(game->strWord, true, 2) + letters(game->strWord, false, 3))
+    typeLetter(game, letter);
+  child<QPushButton>(game, "cmdHint01")->click();
+  child<QPushButton>(game, "cmdHint02")->click();
+  shoot(game, "main-window");
+
+  for (const QChar letter : letters(game->strWord, false, 9))
+    typeLetter(game, letter);
+  shoot(game, "lost-game");
+
+  child<QListWidget>(game, "lstDifficultWords")->setCurrentRow(0);
+  shoot(ui::forms::find(QStringLiteral("frmShowMeaning")), "meaning");
+  ui::forms::Hide(QStringLiteral("frmShowMeaning"));
+
+  QWidget *editor = ui::forms::Show<VocabEditor>();
+  child<QLineEdit>(editor, "txtVocab")->setText(QStringLiteral("elephant"));
+  child<QLineEdit>(editor, "txtHint01")->setText(QStringLiteral("a very big grey animal"));
+  child<QLineEdit>(editor, "txtHint02")->setText(QStringLiteral("ช้าง สัตว์ประจำชาติไทย"));
+  shoot(editor, "editor");
+  ui::forms::Unload(QStringLiteral("new_vocab"));
+
+  QWidget *save = ui::forms::Load<SaveDialog>();
+  child<QLineEdit>(save, "Text1")->setText(QStringLiteral("animals-2"));
+  shoot(save, "save-dialog");
+  ui::forms::Unload(QStringLiteral("frmSave"));
+
+  QWidget *chooser = ui::forms::Load<SelectCustVocab>();
+  child<QListWidget>(chooser, "File1")->setCurrentRow(0);
+  shoot(chooser, "choose-custom-vocabulary");
+  ui::forms::Unload(QStringLiteral("frmSelectCustVocab"));
+
+  QWidget *editChooser = ui::forms::Load<ChooseFileDialog>();
+  child<QListWidget>(editChooser, "ChooseFile")->setCurrentRow(1);
+  shoot(editChooser, "choose-file-to-edit");
+  ui::forms::Unload(QStringLiteral("frmChooseFile"));
+
+  shoot<About>("about");
+  ui::forms::Unload(QStringLiteral("frmAbout"));
+
+  game->findChild<QAction *>(QStringLiteral("mnuContents"))->trigger();
+  for (QWidget *window : QApplication::topLevelWidgets())
+    if (window->objectName() == QLatin1String("helpViewer") && window->isVisible())
+      shoot(window, "help");
+
+  // Last, as an installed copy starts: the message box is shot while it waits for its OK.
+  ui::forms::Unload(QStringLiteral("Pindrel"));
+  ui::setMsgBoxHandler({});
+  if (installReadOnly()) {
+    QTimer::singleShot(0, [] {
+      QWidget *box = QApplication::activeModalWidget();
+      for (int i = 0; !box && i < 100; ++i) {
+        settle(50);
+        box = QApplication::activeModalWidget();
+      }
+      if (box) {
+        shoot(box, "installed-copy-message");
+        box->close();
+      }
+    });
+    ui::forms::Load<GameWindow>();
+  } else {
+    std::fprintf(stderr, "take_screenshots: no read-only mount here; no installed-copy message\n");
+  }
+  for (const QString &name : ui::forms::loadedNames())
+    ui::forms::Unload(name);
+  return allSaved ? 0 : 1;
+}
