@@ -5,6 +5,7 @@
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/message_box.h"
+#include "ui/controls.h"
 #include "ui/twips.h"
 #include "ui/virtual_key.h"
 
@@ -34,53 +35,36 @@ VocabEditor::VocabEditor() {
 
 void VocabEditor::createControls() {
   const auto makeBox = [this](const char *name, double left, double top, double width) {
-    auto *box = new QLineEdit(this);
-    box->setObjectName(QString::fromLatin1(name));
-    ui::place(box, left, top, width, 375);
-    return box;
+    return ui::addControl<QLineEdit>(this, name, {left, top, width, 375});
   };
-  const auto makeLabel = [this](const char *name, const QString &caption, double left,
-                                double top, double width, double height) {
-    auto *label = new QLabel(caption, this);
-    label->setObjectName(QString::fromLatin1(name));
-    ui::place(label, left, top, width, height);
-    return label;
-  };
-  const auto makeButton = [this](const char *name, const QString &caption, double left,
-                                 double top, double width, double height,
-                                 void (VocabEditor::*handler)()) {
-    auto *button = new QPushButton(caption, this);
-    button->setObjectName(QString::fromLatin1(name));
-    ui::place(button, left, top, width, height);
-    connect(button, &QPushButton::clicked, this, handler);
-    return button;
-  };
-  const auto setArrow = [](QPushButton *button, const QString &picture) {
+  const auto makeArrow = [this](const char *name, double left, const QString &picture,
+                                void (VocabEditor::*handler)()) {
+    QPushButton *button = ui::addButton(this, this, name, {}, {left, 3120, 495, 615}, handler);
     button->setIcon(QIcon(picture));
     button->setIconSize(QSize(29, 38));
+    return button;
   };
 
   txtVocab = makeBox("txtVocab", 1080, 840, 3135);
-  Label3 = makeLabel("Label3", QStringLiteral("คำใบ้ คำที่ 1"), 120, 1440, 975, 255);
+  Label3 = ui::addLabel(this, "Label3", QStringLiteral("คำใบ้ คำที่ 1"), {120, 1440, 975, 255});
   txtHint01 = makeBox("txtHint01", 1080, 1320, 5295);
-  Label4 = makeLabel("Label4", QStringLiteral("คำใบ้ คำที่ 2"), 120, 1920, 975, 255);
+  Label4 = ui::addLabel(this, "Label4", QStringLiteral("คำใบ้ คำที่ 2"), {120, 1920, 975, 255});
   txtHint02 = makeBox("txtHint02", 1080, 1800, 5295);
-  cmdSave = makeButton("cmdSave", QStringLiteral("บันทึกข้อมูล"), 4800, 2520, 1575, 495,
-                       &VocabEditor::cmdSave_Click);
-  Command2 = makeButton("Command2", QStringLiteral("Cancel"), 4800, 3240, 1575, 495,
-                        &VocabEditor::Command2_Click);
-  cmdLeftArrow = makeButton("cmdLeftArrow", {}, 120, 3120, 495, 615,
-                            &VocabEditor::cmdLeftArrow_Click);
-  setArrow(cmdLeftArrow, QStringLiteral(":/resources/arrow_left.png"));
-  cmdRightArrow = makeButton("cmdRightArrow", {}, 840, 3120, 495, 615,
-                             &VocabEditor::cmdRightArrow_Click);
-  setArrow(cmdRightArrow, QStringLiteral(":/resources/arrow_right.png"));
-  cmdNext = makeButton("cmdNext", QStringLiteral("เพิ่ม คำศัพท์"), 2280, 3240, 1695, 495,
-                       &VocabEditor::cmdNext_Click);
-  Label5 = makeLabel("Label5", QStringLiteral("ตรวจสอบ และแก้ไข"), 120, 2640, 1455, 255);
-  Label2 = makeLabel("Label2", QStringLiteral("คำศัพท์"), 120, 840, 615, 375);
-  lblHeading = makeLabel("lblHeading", QStringLiteral("สร้างคำศัพท์ใหม่ พร้อมกำหนดตัวช่วย (hint)"),
-                         960, 120, 4695, 735);
+  cmdSave = ui::addButton(this, this, "cmdSave", QStringLiteral("บันทึกข้อมูล"),
+                          {4800, 2520, 1575, 495}, &VocabEditor::cmdSave_Click);
+  Command2 = ui::addButton(this, this, "Command2", QStringLiteral("Cancel"),
+                           {4800, 3240, 1575, 495}, &VocabEditor::Command2_Click);
+  cmdLeftArrow = makeArrow("cmdLeftArrow", 120, QStringLiteral(":/resources/arrow_left.png"),
+                           &VocabEditor::cmdLeftArrow_Click);
+  cmdRightArrow = makeArrow("cmdRightArrow", 840, QStringLiteral(":/resources/arrow_right.png"),
+                            &VocabEditor::cmdRightArrow_Click);
+  cmdNext = ui::addButton(this, this, "cmdNext", QStringLiteral("เพิ่ม คำศัพท์"),
+                          {2280, 3240, 1695, 495}, &VocabEditor::cmdNext_Click);
+  Label5 = ui::addLabel(this, "Label5", QStringLiteral("ตรวจสอบ และแก้ไข"), {120, 2640, 1455, 255});
+  Label2 = ui::addLabel(this, "Label2", QStringLiteral("คำศัพท์"), {120, 840, 615, 375});
+  lblHeading = ui::addLabel(this, "lblHeading",
+                            QStringLiteral("สร้างคำศัพท์ใหม่ พร้อมกำหนดตัวช่วย (hint)"),
+                            {960, 120, 4695, 735});
   lblHeading->setFont(ui::font(QStringLiteral("MS Sans Serif"), 12, true));
   lblHeading->setWordWrap(true);
   lblHeading->setAlignment(Qt::AlignLeft | Qt::AlignTop);

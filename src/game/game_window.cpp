@@ -7,6 +7,7 @@
 #include "ui/help_viewer.h"
 #include "ui/message_box.h"
 #include "ui/picture.h"
+#include "ui/controls.h"
 #include "ui/twips.h"
 
 #include <QFrame>
@@ -24,12 +25,6 @@ const QColor slotBack(192, 255, 255);
 const QColor slotFore(128, 0, 0);
 const QColor formBack(192, 192, 192);
 const QColor fileInUseBack(255, 255, 192);
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption) {
-  auto *label = new QLabel(caption, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  return label;
-}
 
 void setSingleBorder(QFrame *frame) { frame->setFrameStyle(QFrame::Box | QFrame::Plain); }
 
@@ -67,44 +62,31 @@ void GameWindow::createControls() {
   slot->setFont(ui::font(QStringLiteral("MS Sans Serif"), 12));
   Word.place(1, slot);
 
-  imgPindrel = new ui::ImageBox(m_client);
-  imgPindrel->setObjectName(QStringLiteral("imgPindrel"));
-  ui::place(imgPindrel, 240, 2360, 2580, 3135);
+  imgPindrel = ui::addControl<ui::ImageBox>(m_client, "imgPindrel", {240, 2360, 2580, 3135});
   imgPindrel->setPicture(ui::LoadPicture(QStringLiteral(":/resources/beach.jpg")));
 
-  cmdHint01 = new QPushButton(QStringLiteral("Give me a hint."), m_client);
-  cmdHint01->setObjectName(QStringLiteral("cmdHint01"));
-  ui::place(cmdHint01, 3000, 2360, 1575, 375);
-  connect(cmdHint01, &QPushButton::clicked, this, &GameWindow::cmdHint01_Click);
-
-  cmdHint02 = new QPushButton(QStringLiteral("Another hint, please."), m_client);
-  cmdHint02->setObjectName(QStringLiteral("cmdHint02"));
-  ui::place(cmdHint02, 3000, 2760, 1575, 375);
-  connect(cmdHint02, &QPushButton::clicked, this, &GameWindow::cmdHint02_Click);
-
-  lblHint01 = makeLabel(m_client, "lblHint01", {});
-  ui::place(lblHint01, 4680, 2360, 3615, 375);
+  cmdHint01 = ui::addButton(this, m_client, "cmdHint01", QStringLiteral("Give me a hint."),
+                            {3000, 2360, 1575, 375}, &GameWindow::cmdHint01_Click);
+  cmdHint02 = ui::addButton(this, m_client, "cmdHint02", QStringLiteral("Another hint, please."),
+                            {3000, 2760, 1575, 375}, &GameWindow::cmdHint02_Click);
+  lblHint01 = ui::addLabel(m_client, "lblHint01", {}, {4680, 2360, 3615, 375});
+  lblHint02 = ui::addLabel(m_client, "lblHint02", {}, {4680, 2760, 3615, 375});
   setSingleBorder(lblHint01);
-  lblHint02 = makeLabel(m_client, "lblHint02", {});
-  ui::place(lblHint02, 4680, 2760, 3615, 375);
   setSingleBorder(lblHint02);
 
-  lblFileInUse = makeLabel(m_client, "lblFileInUse", {});
-  ui::place(lblFileInUse, 4680, 2055, 3615, 255);
+  lblFileInUse = ui::addLabel(m_client, "lblFileInUse", {}, {4680, 2055, 3615, 255});
   ui::setColours(lblFileInUse, fileInUseBack, palette().color(QPalette::WindowText));
 
-  lblScoreLabel = makeLabel(m_client, "lblScoreLabel", QStringLiteral("Your Score:"));
-  ui::place(lblScoreLabel, 7320, 360, 855, 255);
-  lblScore = makeLabel(m_client, "lblScore", QStringLiteral("0"));
-  ui::place(lblScore, 7320, 600, 855, 855);
+  lblScoreLabel =
+      ui::addLabel(m_client, "lblScoreLabel", QStringLiteral("Your Score:"), {7320, 360, 855, 255});
+  lblScore = ui::addLabel(m_client, "lblScore", QStringLiteral("0"), {7320, 600, 855, 855});
   lblScore->setAlignment(Qt::AlignCenter);
   lblScore->setFont(ui::font(QStringLiteral("CordiaUPC"), 36, true));
 
-  Label2 = makeLabel(m_client, "Label2", QStringLiteral("YOUR DIFFICULT WORDS:"));
-  ui::place(Label2, 6240, 3240, 2055, 255);
-  lstDifficultWords = new QListWidget(m_client);
-  lstDifficultWords->setObjectName(QStringLiteral("lstDifficultWords"));
-  ui::place(lstDifficultWords, 6360, 3480, 1815, 1740);
+  Label2 = ui::addLabel(m_client, "Label2", QStringLiteral("YOUR DIFFICULT WORDS:"),
+                        {6240, 3240, 2055, 255});
+  lstDifficultWords =
+      ui::addControl<QListWidget>(m_client, "lstDifficultWords", {6360, 3480, 1815, 1740});
   lstDifficultWords->setSelectionMode(QAbstractItemView::SingleSelection);
   lstDifficultWords->installEventFilter(this);
   // A click shows the meaning also when the word is already the selected one.
@@ -115,22 +97,19 @@ void GameWindow::createControls() {
       lstDifficultWords_Click();
   });
 
-  Frame1 = new QFrame(m_client);
-  Frame1->setObjectName(QStringLiteral("Frame1"));
+  Frame1 = ui::addControl<QFrame>(m_client, "Frame1", {3000, 3120, 3000, 2175});
   Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  ui::place(Frame1, 3000, 3120, 3000, 2175);
   Frame1->hide();
-  Label1 = makeLabel(Frame1, "Label1", {});
-  ui::place(Label1, 240, 360, 2580, 900);
+  Label1 = ui::addLabel(Frame1, "Label1", {}, {240, 360, 2580, 900});
   Label1->setAlignment(Qt::AlignCenter);
   Label1->setWordWrap(true);
   Label1->setFont(ui::font(QStringLiteral("MS Sans Serif"), 12, true));
   const QString captions[] = {QStringLiteral("คำศัพท์ต่อไป"), QStringLiteral("เลิก")};
+  const char *names[] = {"Command1_0", "Command1_1"};
   const int lefts[] = {240, 1680};
   for (int i = 0; i < 2; ++i) {
-    Command1[i] = new QPushButton(captions[i], Frame1);
-    Command1[i]->setObjectName(QStringLiteral("Command1_%1").arg(i));
-    ui::place(Command1[i], lefts[i], 1560, 1125, 465);
+    Command1[i] = ui::addControl<QPushButton>(Frame1, names[i], {double(lefts[i]), 1560, 1125, 465},
+                                              captions[i]);
     connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
   }
   makeKeyboardFriendly();

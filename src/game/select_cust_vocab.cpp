@@ -6,6 +6,7 @@
 #include "ui/file_system.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
+#include "ui/controls.h"
 #include "ui/twips.h"
 
 #include <QAction>
@@ -13,36 +14,16 @@
 #include <QListWidget>
 #include <QPushButton>
 
-namespace {
-constexpr int clientWidth = 4680;
-constexpr int clientHeight = 3195;
-} // namespace
-
 SelectCustVocab::SelectCustVocab() {
-  setWindowTitle(QStringLiteral("Choose data file"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-
-  Label1 = new QLabel(QStringLiteral("เลือกไฟล์ข้อมูลที่ต้องการ"), this);
-  Label1->setObjectName(QStringLiteral("Label1"));
+  ui::makeFixedWindow(this, QStringLiteral("Choose data file"), 4680, 3195);
+  Label1 = ui::addLabel(this, "Label1", QStringLiteral("เลือกไฟล์ข้อมูลที่ต้องการ"), {600, 240, 3495, 495});
   Label1->setFont(ui::font(QStringLiteral("MS Sans Serif"), 14.25, true));
-  ui::place(Label1, 600, 240, 3495, 495);
-
-  File1 = new QListWidget(this);
-  File1->setObjectName(QStringLiteral("File1"));
+  File1 = ui::addControl<QListWidget>(this, "File1", {600, 840, 1935, 1980});
   File1->setSelectionMode(QAbstractItemView::SingleSelection);
-  ui::place(File1, 600, 840, 1935, 1980);
-
-  cmdOK = new QPushButton(QStringLiteral("OK"), this);
-  cmdOK->setObjectName(QStringLiteral("cmdOK"));
-  ui::place(cmdOK, 3000, 960, 1335, 495);
-  connect(cmdOK, &QPushButton::clicked, this, &SelectCustVocab::cmdOK_Click);
-
-  cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-  cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-  ui::place(cmdCancel, 3000, 1680, 1335, 495);
-  connect(cmdCancel, &QPushButton::clicked, this, &SelectCustVocab::cmdCancel_Click);
-
-  setFixedSize(ui::px(clientWidth), ui::px(clientHeight));
+  cmdOK = ui::addButton(this, this, "cmdOK", QStringLiteral("OK"), {3000, 960, 1335, 495},
+                        &SelectCustVocab::cmdOK_Click);
+  cmdCancel = ui::addButton(this, this, "cmdCancel", QStringLiteral("Cancel"),
+                            {3000, 1680, 1335, 495}, &SelectCustVocab::cmdCancel_Click);
 }
 
 void SelectCustVocab::Form_Load() {

@@ -1,6 +1,6 @@
 #include "game/show_meaning.h"
 
-#include "ui/twips.h"
+#include "ui/controls.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -14,27 +14,15 @@ constexpr int okTop = 1200;
 } // namespace
 
 ShowMeaning::ShowMeaning() {
-  setWindowTitle(QStringLiteral("ความหมายของ คำศัพท์"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-
-  lblMeaning = new QLabel(this);
-  lblMeaning->setObjectName(QStringLiteral("lblMeaning"));
-  lblMeaning->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  lblMeaning->setWordWrap(true);
-  ui::place(lblMeaning, 360, 120, 3495, 255);
-
-  lblSentence = new QLabel(this);
-  lblSentence->setObjectName(QStringLiteral("lblSentence"));
-  lblSentence->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  lblSentence->setWordWrap(true);
-  ui::place(lblSentence, 240, sentenceTop, 3735, sentenceHeight);
-
-  cmdOK = new QPushButton(QStringLiteral("OK"), this);
-  cmdOK->setObjectName(QStringLiteral("cmdOK"));
-  ui::place(cmdOK, 1440, okTop, 1335, 495);
-  connect(cmdOK, &QPushButton::clicked, this, &ShowMeaning::cmdOK_Click);
-
-  setFixedSize(ui::px(clientWidth), ui::px(clientHeight));
+  ui::makeFixedWindow(this, QStringLiteral("ความหมายของ คำศัพท์"), clientWidth, clientHeight);
+  lblMeaning = ui::addLabel(this, "lblMeaning", {}, {360, 120, 3495, 255});
+  lblSentence = ui::addLabel(this, "lblSentence", {}, {240, sentenceTop, 3735, sentenceHeight});
+  for (QLabel *label : {lblMeaning, lblSentence}) {
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
+  }
+  cmdOK = ui::addButton(this, this, "cmdOK", QStringLiteral("OK"), {1440, okTop, 1335, 495},
+                        &ShowMeaning::cmdOK_Click);
 }
 
 void ShowMeaning::setCaptions(const QString &meaning, const QString &sentence) {

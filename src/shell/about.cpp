@@ -1,6 +1,7 @@
 #include "shell/about.h"
 
 #include "ui/fonts.h"
+#include "ui/controls.h"
 #include "ui/twips.h"
 
 #include <QLabel>
@@ -12,8 +13,7 @@ const QColor navy(0, 0, 128);
 } // namespace
 
 About::About() {
-  setWindowTitle(QStringLiteral("About..."));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+  ui::makeFixedWindow(this, QStringLiteral("About..."), clientWidth, clientHeight);
 
   const QString cordia = QStringLiteral("CordiaUPC");
   const QString sansSerif = QStringLiteral("MS Sans Serif");
@@ -27,17 +27,13 @@ About::About() {
                     495, 495);
   Label2 = addLabel("Label2", QStringLiteral("ทีมงาน Pindrel ด้วยรักจากห้องเรียน"),
                     ui::font(sansSerif, 9.75, true), 720, 2280, 3135, 495);
-
-  setFixedSize(ui::px(clientWidth), ui::px(clientHeight));
 }
 
 QLabel *About::addLabel(const char *name, const QString &caption, const QFont &font,
                         double left, double top, double width, double height) {
-  auto *label = new QLabel(caption, this);
-  label->setObjectName(QString::fromLatin1(name));
+  QLabel *label = ui::addLabel(this, name, caption, {left, top, width, height});
   label->setFont(font);
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  ui::place(label, left, top, width, height);
   // The faces that stand in for the designed fonts are wider and taller: a label grows
   // about its centre rather than cut its text off.
   const QSize text = label->fontMetrics().size(0, caption);

@@ -4,6 +4,7 @@
 #include "ui/clickable_label.h"
 #include "ui/fonts.h"
 #include "ui/picture.h"
+#include "ui/controls.h"
 #include "ui/twips.h"
 
 #include <QApplication>
@@ -67,11 +68,9 @@ Splash::Splash() {
 // rather than cut off the lower vowels.
 QLabel *Splash::addLabel(const char *name, const QString &caption, const QFont &font,
                          double left, double top, double width, double height) {
-  auto *label = new QLabel(caption, Frame1);
-  label->setObjectName(QString::fromLatin1(name));
+  QLabel *label = ui::addLabel(Frame1, name, caption, {left, top, width, height});
   label->setFont(font);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  ui::place(label, left, top, width, height);
   label->resize(label->width(), qMax(label->height(), label->fontMetrics().height()));
   label->installEventFilter(this);
   return label;

@@ -5,6 +5,7 @@
 #include "storage/vocabulary_file.h"
 #include "ui/file_system.h"
 #include "ui/message_box.h"
+#include "ui/controls.h"
 #include "ui/twips.h"
 
 #include <QLabel>
@@ -12,32 +13,16 @@
 #include <QPushButton>
 
 ChooseFileDialog::ChooseFileDialog() {
-  setWindowTitle(QStringLiteral("Form1"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-
-  ChooseFile = new QListWidget(this);
-  ChooseFile->setObjectName(QStringLiteral("ChooseFile"));
+  ui::makeFixedWindow(this, QStringLiteral("Form1"), 4680, 3195);
+  ChooseFile = ui::addControl<QListWidget>(this, "ChooseFile", {600, 720, 2295, 2190});
   ChooseFile->setSelectionMode(QAbstractItemView::SingleSelection);
-  ui::place(ChooseFile, 600, 720, 2295, 2190);
-
-  cmdOK = new QPushButton(QStringLiteral("OK"), this);
-  cmdOK->setObjectName(QStringLiteral("cmdOK"));
-  ui::place(cmdOK, 3240, 720, 1215, 495);
-  connect(cmdOK, &QPushButton::clicked, this, &ChooseFileDialog::cmdOK_Click);
-
-  cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-  cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-  ui::place(cmdCancel, 3240, 1560, 1215, 495);
-  connect(cmdCancel, &QPushButton::clicked, this, &ChooseFileDialog::cmdCancel_Click);
-
-  Label1 = new QLabel(QStringLiteral("เลือกไฟล์ที่ต้องการแก้ไข"), this);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  ui::place(Label1, 840, 360, 1935, 255);
-
+  cmdOK = ui::addButton(this, this, "cmdOK", QStringLiteral("OK"), {3240, 720, 1215, 495},
+                        &ChooseFileDialog::cmdOK_Click);
+  cmdCancel = ui::addButton(this, this, "cmdCancel", QStringLiteral("Cancel"),
+                            {3240, 1560, 1215, 495}, &ChooseFileDialog::cmdCancel_Click);
+  Label1 = ui::addLabel(this, "Label1", QStringLiteral("เลือกไฟล์ที่ต้องการแก้ไข"), {840, 360, 1935, 255});
   setTabOrder(ChooseFile, cmdOK);
   setTabOrder(cmdOK, cmdCancel);
-
-  setFixedSize(ui::px(4680), ui::px(3195));
 }
 
 void ChooseFileDialog::Form_Load() {

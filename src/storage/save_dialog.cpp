@@ -4,6 +4,7 @@
 #include "storage/save_name.h"
 #include "ui/file_system.h"
 #include "ui/message_box.h"
+#include "ui/controls.h"
 #include "ui/twips.h"
 
 #include <QLabel>
@@ -12,45 +13,24 @@
 #include <QPushButton>
 
 SaveDialog::SaveDialog() {
-  setWindowTitle(QStringLiteral("Save"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-
-  File1 = new QListWidget(this);
-  File1->setObjectName(QStringLiteral("File1"));
+  ui::makeFixedWindow(this, QStringLiteral("Save"), 7380, 3780);
+  File1 = ui::addControl<QListWidget>(this, "File1", {1800, 840, 2415, 1770});
   File1->setSelectionMode(QAbstractItemView::SingleSelection);
-  ui::place(File1, 1800, 840, 2415, 1770);
   // A click names the file also when it is the one already selected; keys select too.
   connect(File1, &QListWidget::itemClicked, this, [this] { File1_Click(); });
   connect(File1, &QListWidget::itemSelectionChanged, this, &SaveDialog::File1_Click);
-
-  Label1 = new QLabel(QStringLiteral("File Name:"), this);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  ui::place(Label1, 600, 2960, 855, 375);
-
-  cmdSave = new QPushButton(QStringLiteral("Save"), this);
-  cmdSave->setObjectName(QStringLiteral("cmdSave"));
-  ui::place(cmdSave, 5520, 480, 1575, 495);
-  connect(cmdSave, &QPushButton::clicked, this, &SaveDialog::cmdSave_Click);
-
-  Command2 = new QPushButton(QStringLiteral("Cancel"), this);
-  Command2->setObjectName(QStringLiteral("Command2"));
-  ui::place(Command2, 5520, 1200, 1575, 495);
-  connect(Command2, &QPushButton::clicked, this, &SaveDialog::Command2_Click);
-
-  Label2 = new QLabel(QStringLiteral("Data file(s) created earlier. (if any)"), this);
-  Label2->setObjectName(QStringLiteral("Label2"));
-  ui::place(Label2, 1800, 480, 2415, 255);
-
-  Text1 = new QLineEdit(this);
-  Text1->setObjectName(QStringLiteral("Text1"));
-  ui::place(Text1, 1560, 3000, 3375, 315);
-
+  Label1 = ui::addLabel(this, "Label1", QStringLiteral("File Name:"), {600, 2960, 855, 375});
+  cmdSave = ui::addButton(this, this, "cmdSave", QStringLiteral("Save"), {5520, 480, 1575, 495},
+                          &SaveDialog::cmdSave_Click);
+  Command2 = ui::addButton(this, this, "Command2", QStringLiteral("Cancel"),
+                           {5520, 1200, 1575, 495}, &SaveDialog::Command2_Click);
+  Label2 = ui::addLabel(this, "Label2", QStringLiteral("Data file(s) created earlier. (if any)"),
+                        {1800, 480, 2415, 255});
+  Text1 = ui::addControl<QLineEdit>(this, "Text1", {1560, 3000, 3375, 315});
   // Labels take no focus, so the tab order runs over the other four.
   setTabOrder(File1, cmdSave);
   setTabOrder(cmdSave, Command2);
   setTabOrder(Command2, Text1);
-
-  setFixedSize(ui::px(7380), ui::px(3780));
 }
 
 void SaveDialog::Form_Load() {

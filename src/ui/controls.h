@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ui/twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QString>
+
+#include <utility>
+
+// Making the controls of a window as its design gives them: a kind, a name and a place.
+namespace ui {
+
+// A rectangle in twips: left, top, width, height.
+struct Twips {
+  double left;
+  double top;
+  double width;
+  double height;
+};
+
+// A control of kind T on parent, named as the design names it and placed in twips. Extra
+// arguments go to T's constructor before the parent.
+template <class T, class... Args>
+T *addControl(QWidget *parent, const char *name, Twips at, Args &&...args) {
+  auto *control = new T(std::forward<Args>(args)..., parent);
+  control->setObjectName(QString::fromLatin1(name));
+  place(control, at.left, at.top, at.width, at.height);
+  return control;
+}
+
+inline QLabel *addLabel(QWidget *parent, const char *name, const QString &caption, Twips at) {
+  return addControl<QLabel>(parent, name, at, caption);
+}
+
+// A button whose click runs handler on window.
+template <class Window>
+QPushButton *addButton(Window *window, QWidget *parent, const char *name, const QString &caption,
+                       Twips at, void (Window::*handler)()) {
+  auto *button = addControl<QPushButton>(parent, name, at, caption);
+  QObject::connect(button, &QPushButton::clicked, window, handler);
+  return button;
+}
+
+// A dialog-like window of a fixed client size in twips, with its caption.
+void makeFixedWindow(QWidget *window, const QString &caption, double width, double height);
+
+} // namespace ui
