@@ -47,20 +47,13 @@ bool GameWindow::RetrieveData(const QString &path) {
                ui::vbOKExclamation);
     return false;
   }
-  RetrieveData(path, contents);
+  TakeVocabulary(contents);
   return true;
 }
 
-// Takes a file that was read and found usable.
-void GameWindow::RetrieveData(const QString &path, const vocabulary_file::Contents &contents) {
-  lblFileInUse->setText(fileInUseCaption + ui::shortName(path));
+// Takes a file that was read and found usable: the table, its count and a new order.
+void GameWindow::TakeVocabulary(const vocabulary_file::Contents &contents) {
   arrWordTable = contents.entries;
-  if (!blnBuiltIn) {
-    for (VocabEntry &entry : arrWordTable) {
-      entry.meaning.clear();
-      entry.sentence.clear();
-    }
-  }
   intWordCount = static_cast<qint16>(arrWordTable.size());
   MakeWordOrder(intWordCount);
 }
@@ -174,7 +167,9 @@ void GameWindow::ChooseCategory(const QString &name) {
   mnuCustVocab->setChecked(false);
   lblHint01->setText(QString());
   lblHint02->setText(QString());
-  RetrieveData(path, contents);
+  // RetrieveData, on the file read before anything changed.
+  lblFileInUse->setText(fileInUseCaption + name);
+  TakeVocabulary(contents);
   SelectWord();
 }
 
