@@ -1,198 +1,138 @@
 // Saving through the save dialog or into the file being edited, failed saves, the edit chooser.
-#include "game/game_window.h"
-#include "storage/pindrel_module.h"
-#include "support/game.h"
-#include "support/message_recorder.h"
-#include "support/program_folder.h"
 #include "support/small_disk.h"
 #include "support/windows.h"
-#include "ui/forms.h"
-
-#include <QAction>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPointer>
-#include <QPushButton>
-#include <QtTest>
 
 #include <optional>
 
-using testing::control;
+using namespace testing;
 
 const QByteArray birds = "owl|hoots|at night\r\nhen|lays eggs|on a farm\r\n";
-const QString birdsFile = QStringLiteral("Custom Vocab/birds.txt");
 
-static QWidget *form(const char *name) { return ui::forms::find(QString::fromLatin1(name)); }
-
-static GameWindow *startGame(const ProgramFolder &folder) {
-  folder.writeCustom(QStringLiteral("birds.txt"), birds);
-  return ui::forms::Show<GameWindow>();
-}
-
-// The editor's save button, then the dialog's with the name typed, or with birds.txt clicked in
-// its list when the name is null.
-static void saveAs(const QString &name) {
-  testing::click(control<QPushButton>(form("new_vocab"), "cmdSave"));
-  QWidget *dialog = form("frmSave");
-  if (name.isNull())
-    testing::selectItem(control<QListWidget>(dialog, "File1"), QStringLiteral("birds.txt"));
-  else
-    control<QLineEdit>(dialog, "Text1")->setText(name);
-  testing::click(control<QPushButton>(dialog, "cmdSave"));
+// Every file and folder in the program folder, each file with a hash of its bytes.
+static QStringList snapshot(const ProgramFolder &folder) {
+  QStringList entries;
+  QDirIterator it(folder.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                  QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    QFile file(it.next());
+    const bool isFile = file.open(QIODevice::ReadOnly);
+    entries << file.fileName() + (isFile ? QString::number(qHash(file.readAll()), 16).prepend(u' ') : "/");
+  }
+  entries.sort();
+  return entries;
 }
 
 class SaveAndEditTest : public QObject {
   Q_OBJECT
 
 private slots:
-  void cleanup() {
-    testing::unloadAllForms();
-    pindrelModule::strFileInUse.clear();
-    pindrelModule::strEditFile.clear();
-  }
+  void cleanup() { resetProgram(); }
 
   // Guards against the placeholder written, element 0 lost, a line end missing, bytes altered
-  // on their way out, or a save that leaves the old windows instead of playing the new file.
-  void saveWritesTheStoreAndPlaysIt_data() {
-    QTest::addColumn<QByteArray>("edited"); // null: create mode, saved as my.words
-    QTest::addColumn<QStringList>("added"); // word, hint one, word, hint one, ...
-    QTest::addColumn<QByteArray>("written");
-    const QStringList dog{"dog", "a pet"};
-    const QByteArray dogLine = "dog|a pet|meow\r\n";
-    QTest::newRow("create, bar and spaces kept")
-        << QByteArray() << QStringList{"cat", " x|y "} + dog << "cat| x|y |meow\r\n" + dogLine;
+  // on their way out; a refused name that writes or closes the dialog; a file replaced without
+  // asking, after No, or after a question that names another file than the one given; a save
+  // that leaves the old windows instead of playing the new file; and a failed save that loses
+  // or alters the old file, leaves anything behind, or closes the windows as if it had worked.
+  void saveWritesOnlyWhatItMay_data() {
+    QTest::addColumn<QByteArray>("edited"); // null: create mode, saved through the dialog
+    QTest::addColumn<QString>("typed");     // into the dialog; null: birds.txt clicked in its list
+    QTest::addColumn<QString>("failure");   // made before the save
+    QTest::addColumn<QList<int>>("styles"); // of the messages given
+    QTest::addColumn<QString>("file");      // saved and played; when none, a question gets No
+    QTest::addColumn<QByteArray>("written"); // into that file
+    const auto row = [](const char *tag, const QByteArray &edited, const QString &typed,
+                        const char *failure, const QList<int> &styles, const QString &file = {},
+                        const QByteArray &written = {}) {
+      QTest::newRow(tag) << edited << typed << QString::fromLatin1(failure) << styles << file << written;
+    };
+    const QByteArray added = "cat| x|y |meow\r\ndog|a pet|meow\r\n";
     const QByteArray thai = "cat|\x81\xDB\xFF|" + cp874(QStringLiteral("แมว เหมียว")) + "\r\n";
-    QTest::newRow("edit, thai and unassigned bytes kept") << thai << dog << thai + dogLine;
-    QTest::newRow("edit an empty file") << QByteArray("") << dog << dogLine;
+    row("create, bar and spaces kept", {}, "my.words", "", {0}, "my.txt", added);
+    row("create over a file, yes", {}, {}, "", {36, 0}, "birds.txt", added);
+    row("edit, thai and unassigned bytes kept", thai, {}, "", {0}, "birds.txt", thai + added);
+    row("edit an empty file", "", {}, "", {0}, "birds.txt", added);
+    row("outside the folder", {}, "../escape", "", {48});
+    row("existing, no", {}, "birds", "", {36});
+    row("custom vocab is a file", {}, "birds", "plain file", {48});
+    row("target is a folder", {}, "birds", "folder", {48});
+    row("emoji in an entry", birds, {}, "emoji", {48});
+    row("disk full", birds, {}, "disk full", {48});
   }
-  void saveWritesTheStoreAndPlaysIt() {
+  void saveWritesOnlyWhatItMay() {
     QFETCH(QByteArray, edited);
-    QFETCH(QStringList, added);
-    QFETCH(QByteArray, written);
+    QFETCH(QString, typed);
+    QFETCH(QString, failure);
+    QFETCH(QString, file);
     ProgramFolder folder;
     MessageRecorder messages;
-    QPointer<GameWindow> old = startGame(folder);
-    if (!edited.isNull())
-      folder.writeCustom(QStringLiteral("birds.txt"), edited);
-    edited.isNull() ? old->mnuCreate->trigger() : testing::chooseForEditing(old, "birds.txt");
-    for (qsizetype i = 0; i + 1 < added.size(); i += 2)
-      testing::addEntry(form("new_vocab"), added[i], added[i + 1], QStringLiteral("meow"));
-    control<QLineEdit>(form("new_vocab"), "txtVocab")->setText(QStringLiteral("never added"));
-    edited.isNull() ? saveAs(QStringLiteral("my.words"))
-                    : testing::click(control<QPushButton>(form("new_vocab"), "cmdSave"));
-    testing::processDeferredDeletes();
-    const QString file = edited.isNull() ? QStringLiteral("my.txt") : QStringLiteral("birds.txt");
-    QCOMPARE(folder.read(QStringLiteral("Custom Vocab/") + file), written);
-    QCOMPARE(messages.texts(), QStringList{"บันทึกข้อมูลเรียบร้อยแล้ว"});
-    QCOMPARE(messages.messages().last().style, 0);
+    std::optional<SmallDisk> disk;
+    if (failure == u"disk full" && !disk.emplace(folder.customPath({})).error.isNull())
+      QSKIP(qPrintable("a 64 KB tmpfs needs root and mount rights: " + disk->error));
+    folder.writeCustom(QStringLiteral("birds.txt"), edited.isNull() ? birds : edited);
+    if (disk) // fills the rest of the room
+      folder.writeCustom(QStringLiteral("filler"), QByteArray(64 * 1024, 'x'));
+    QPointer<GameWindow> old = ui::forms::Show<GameWindow>();
+    if (file.isEmpty())
+      messages.answers = {ui::vbNo};
+    edited.isNull() ? old->mnuCreate->trigger() : chooseFile(old->mnuEditData, QStringLiteral("birds.txt"));
+    QPointer<QWidget> editor = form("new_vocab");
+    addEntry(editor, "cat", failure == u"emoji" ? "🐶" : " x|y ", "meow");
+    addEntry(editor, "dog", "a pet", "meow");
+    control<QLineEdit>(editor, "txtVocab")->setText(QStringLiteral("never added"));
+    QDir custom(folder.customPath({}));
+    if (failure == u"plain file" && custom.removeRecursively())
+      folder.write(QStringLiteral("Custom Vocab"), "notes");
+    if (failure == u"folder")
+      QVERIFY(custom.remove(QStringLiteral("birds.txt")) && custom.mkdir(QStringLiteral("birds.txt")));
+    const QStringList before = snapshot(folder);
+    click(editor, "cmdSave"); // in create mode it opens the save dialog
+    if (QWidget *dialog = form("frmSave")) {
+      typed.isNull() ? selectItem(control<QListWidget>(dialog, "File1"), QStringLiteral("birds.txt"))
+                     : control<QLineEdit>(dialog, "Text1")->setText(typed);
+      click(dialog, "cmdSave");
+    }
+    processDeferredDeletes();
+    QTEST(messages.styles, "styles");
+    if (messages.styles.first() == 36)
+      QCOMPARE(messages.texts.first(), QStringLiteral("The file, %1, exists. Do you want to overwrite it?")
+                                           .arg(typed.isNull() ? QStringLiteral("birds.txt") : typed));
+    if (!failure.isEmpty())
+      QVERIFY(messages.texts.first().contains(failure == u"emoji" ? "Entry 2 (\"cat\")" : "birds.txt"));
     auto *game = qobject_cast<GameWindow *>(form("Pindrel"));
-    QVERIFY(!old && !form("new_vocab") && !form("frmSave") && game && game->isVisible());
-    QCOMPARE(control<QLabel>(game, "lblFileInUse")->text(),
-             QStringLiteral("กำลังใช้ข้อมูลจากไฟล์  ") + file);
+    if (file.isEmpty()) { // nothing written, and every window stays
+      QCOMPARE(snapshot(folder), before);
+      QVERIFY(old && game == old && editor && editor->isVisible());
+      QCOMPARE(form("frmSave") && form("frmSave")->isVisible(), edited.isNull());
+      QCOMPARE(pindrelModule::strEditFile, edited.isNull() ? QString() : QStringLiteral("birds.txt"));
+      return;
+    }
+    QTEST(folder.read(QStringLiteral("Custom Vocab/") + file), "written");
+    QCOMPARE(messages.texts.last(), QStringLiteral("บันทึกข้อมูลเรียบร้อยแล้ว"));
+    QVERIFY(!old && !editor && !form("frmSave") && game && game->isVisible());
+    QCOMPARE(caption(game, "lblFileInUse"), QStringLiteral("กำลังใช้ข้อมูลจากไฟล์  ") + file);
     QVERIFY(game->mnuCustVocab->isChecked() && !game->mnuSchool->isChecked());
     QVERIFY(pindrelModule::strFileInUse.isEmpty() && pindrelModule::strEditFile.isEmpty());
   }
 
-  // Guards against a refused name that writes or closes the dialog, and a file replaced
-  // without asking, after No, or after a question that names another file than the one given.
-  void saveDialogWritesOnlyWhatItMay_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<int>("style");
-    QTest::newRow("outside the folder") << QStringLiteral("../escape") << 1 << 48;
-    QTest::newRow("existing, no") << QStringLiteral("birds") << 7 << 36;
-    QTest::newRow("clicked in the list, yes") << QString() << 6 << 36;
-  }
-  void saveDialogWritesOnlyWhatItMay() {
-    QFETCH(QString, typed);
-    QFETCH(int, answer);
-    QFETCH(int, style);
-    ProgramFolder folder;
-    MessageRecorder messages;
-    messages.answerNext(answer);
-    startGame(folder)->mnuCreate->trigger();
-    testing::addEntry(form("new_vocab"), "cat", "a pet", "meow");
-    saveAs(typed);
-    QCOMPARE(messages.messages().value(0).style, style);
-    if (style == 36)
-      QCOMPARE(messages.texts().value(0),
-               QStringLiteral("The file, %1, exists. Do you want to overwrite it?")
-                   .arg(typed.isNull() ? QStringLiteral("birds.txt") : typed));
-    QCOMPARE(folder.read(birdsFile), answer == 6 ? QByteArray("cat|a pet|meow\r\n") : birds);
-    QCOMPARE(QDir(folder.customPath({})).entryList(QDir::Files), QStringList{"birds.txt"});
-    QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("escape.txt"))));
-    QCOMPARE(ui::forms::IsLoaded(QStringLiteral("frmSave")), answer != 6);
-  }
-
-  // Guards against a failed save that loses or alters the old file, or closes or changes the
-  // windows as if the save had worked.
-  void failedSaveKeepsTheOldFileAndTheWindows_data() {
-    QTest::addColumn<QString>("failure");
-    QTest::addColumn<bool>("editing"); // birds.txt, else saved as birds through the dialog
-    QTest::newRow("custom vocab is a file") << "plain file" << false;
-    QTest::newRow("target is a folder") << "folder" << false;
-    QTest::newRow("emoji in an entry") << "emoji" << true;
-    QTest::newRow("disk full") << "disk full" << true;
-  }
-  void failedSaveKeepsTheOldFileAndTheWindows() {
-    QFETCH(QString, failure);
-    QFETCH(bool, editing);
-    const auto is = [&failure](const char *name) { return failure == QLatin1String(name); };
-    const QString kept = is("plain file") ? QStringLiteral("Custom Vocab") : birdsFile;
-    ProgramFolder folder;
-    MessageRecorder messages;
-    std::optional<SmallDisk> disk;
-    if (is("disk full") && !disk.emplace(folder.customPath({})).error.isNull())
-      QSKIP(qPrintable("a 64 KB tmpfs needs root and mount rights: " + disk->error));
-    QPointer<GameWindow> game = startGame(folder);
-    if (disk) // fills the rest of the room
-      folder.writeCustom(QStringLiteral("filler"), QByteArray(64 * 1024, 'x'));
-    editing ? testing::chooseForEditing(game, "birds.txt") : game->mnuCreate->trigger();
-    QPointer<QWidget> editor = form("new_vocab");
-    testing::addEntry(editor, "dog", is("emoji") ? "🐶" : "pet", "woof");
-    QDir custom(folder.customPath({}));
-    if (is("plain file")) {
-      custom.removeRecursively();
-      folder.write(QStringLiteral("Custom Vocab"), "notes");
-    } else if (is("folder")) {
-      custom.remove(QStringLiteral("birds.txt"));
-      custom.mkdir(QStringLiteral("birds.txt"));
-    }
-    const QByteArray before = folder.read(kept);
-    editing ? testing::click(control<QPushButton>(editor, "cmdSave")) : saveAs("birds");
-    testing::processDeferredDeletes();
-    QCOMPARE(messages.messages().value(0).style, 48);
-    QVERIFY(messages.texts().value(0).contains(is("emoji") ? "Entry 2 (\"dog\")" : "birds.txt"));
-    QCOMPARE(folder.read(kept), before);
-    QCOMPARE(QFileInfo(folder.filePath(kept)).isDir(), is("folder"));
-    QVERIFY(game && form("Pindrel") == game && editor && editor->isVisible());
-    QCOMPARE(ui::forms::IsLoaded(QStringLiteral("frmSave")), !editing);
-    QCOMPARE(pindrelModule::strEditFile, editing ? QStringLiteral("birds.txt") : QString());
-  }
-
   // Guards against a chooser that acts on no choice, reads its list again after Cancel, or
-  // leaves an open editor with its create-mode caption and state.
+  // leaves an open editor with its create-mode caption (the store it loads is saved above).
   void chooserKeepsItsListAndRestartsTheEditor() {
     ProgramFolder folder;
     MessageRecorder messages;
-    GameWindow *game = startGame(folder);
+    folder.writeCustom(QStringLiteral("birds.txt"), birds);
+    GameWindow *game = ui::forms::Show<GameWindow>();
     game->mnuCreate->trigger();
     QPointer<QWidget> before = form("new_vocab");
-    testing::chooseForEditing(game, QString());
-    QCOMPARE(messages.texts(), QStringList{"กรุณาคลิกเลือกไฟล์ก่อนครับ"});
-    QCOMPARE(messages.messages().first().style, 0);
-    testing::click(control<QPushButton>(form("frmChooseFile"), "cmdCancel"));
+    chooseFile(game->mnuEditData, QString());
+    QCOMPARE(messages.texts, QStringList{"กรุณาคลิกเลือกไฟล์ก่อนครับ"});
+    QCOMPARE(messages.styles, QList<int>{0});
+    click(form("frmChooseFile"), "cmdCancel");
     folder.writeCustom(QStringLiteral("later.txt"), birds);
     game->mnuEditData->trigger();
     QCOMPARE(control<QListWidget>(form("frmChooseFile"), "ChooseFile")->count(), 1);
-    testing::chooseForEditing(game, QStringLiteral("birds.txt"));
+    chooseFile(game->mnuEditData, QStringLiteral("birds.txt"));
     QVERIFY(!before && !form("frmChooseFile"));
-    QWidget *editor = form("new_vocab");
-    QCOMPARE(editor->windowTitle(), QStringLiteral("แก้ไขข้อมูลในไฟล์ birds.txt"));
-    QCOMPARE(pindrelModule::arrHint01, (QStringList{"hoots", "lays eggs"}));
-    QVERIFY(control<QPushButton>(editor, "cmdSave")->isEnabled());
+    QCOMPARE(form("new_vocab")->windowTitle(), QStringLiteral("แก้ไขข้อมูลในไฟล์ birds.txt"));
   }
 };
 

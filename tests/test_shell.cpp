@@ -1,42 +1,27 @@
 // Start and end: the splash, the main window's menu commands, help, and when the program ends.
-#include "editor/vocab_editor.h"
 #include "shell/application.h"
 #include "shell/splash.h"
-#include "storage/pindrel_module.h"
-#include "support/board.h"
-#include "support/game.h"
-#include "support/program_folder.h"
-#include "ui/forms.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTextBrowser>
-#include <QTimer>
-#include <QtTest>
+#include "support/windows.h"
 
 using namespace testing;
 using Act = std::function<void()>;
 Q_DECLARE_METATYPE(Act)
 
+static QTextBrowser *helpWindow() {
+  for (QWidget *window : QApplication::topLevelWidgets())
+    if (window->objectName() == QLatin1String("helpViewer") && window->isVisible())
+      return qobject_cast<QTextBrowser *>(window);
+  return nullptr;
+}
+static Splash *splash() { return ui::forms::get<Splash>(); }
+static GameWindow *game() { return ui::forms::get<GameWindow>(); }
+
 class ShellTest : public QObject {
   Q_OBJECT
 
-  static QTextBrowser *helpWindow() {
-    for (QWidget *window : QApplication::topLevelWidgets())
-      if (window->objectName() == QLatin1String("helpViewer") && window->isVisible())
-        return qobject_cast<QTextBrowser *>(window);
-    return nullptr;
-  }
-
-  static Splash *splash() { return ui::forms::get<Splash>(); }
-  static GameWindow *game() { return ui::forms::get<GameWindow>(); }
-
 private slots:
   void initTestCase() { pindrel::prepareApplication(); }
-  void cleanup() { unloadAllForms(); }
+  void cleanup() { resetProgram(); }
 
   // Guards against a splash that shows its version wrongly (padded numbers), hands over to the
   // main window late or not at all, lets a label or the picture act as the frame under it, or
@@ -81,7 +66,7 @@ private slots:
     QTest::addColumn<Act>("close");
     QTest::newRow("Exit") << Act([] { game()->mnuExit->trigger(); });
     QTest::newRow("close box") << Act([] { game()->close(); });
-    QTest::newRow("quit button") << Act([] { click(control<QPushButton>(game(), "Command1_1")); });
+    QTest::newRow("quit button") << Act([] { click(game(), "Command1_1"); });
   }
   void menuCommandsThenClosingEndEverything() {
     QFETCH(Act, close);
@@ -104,18 +89,17 @@ private slots:
     QVERIFY(help->toPlainText().contains("ขออภัย") && help->toPlainText().contains("help04.hlp"));
 
     window->mnuCreate->trigger();
-    QTest::keyClicks(control<QLineEdit>(ui::forms::get<VocabEditor>(), "txtVocab"), "giraffe");
+    QTest::keyClicks(control<QLineEdit>(form("new_vocab"), "txtVocab"), "giraffe");
     window->mnuCreate->trigger();
     processDeferredDeletes();
-    QCOMPARE(control<QLineEdit>(ui::forms::get<VocabEditor>(), "txtVocab")->text(), QString());
-    QCOMPARE(pindrelModule::strEditFile, QString());
-    QVERIFY(!window->blnBuiltIn);
+    QCOMPARE(control<QLineEdit>(form("new_vocab"), "txtVocab")->text(), QString());
+    QVERIFY(pindrelModule::strEditFile.isEmpty() && !window->blnBuiltIn);
 
     window->mnuAbout->trigger();
     window->mnuEditData->trigger();
     ui::forms::Hide(QStringLiteral("frmChooseFile"));
     loseGame(window);
-    difficultWords(window)->item(0)->setSelected(true);
+    control<QListWidget>(window, "lstDifficultWords")->item(0)->setSelected(true);
     ui::forms::Hide(QStringLiteral("frmShowMeaning"));
     QCOMPARE(ui::forms::loadedNames().size(), 5);
     close();

@@ -1,18 +1,7 @@
 // A long session in the real main window, after which nothing may have leaked or drifted.
-#include "game/game_window.h"
-#include "support/game.h"
-#include "support/message_recorder.h"
-#include "support/program_folder.h"
 #include "support/windows.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QtTest>
-
-using testing::control;
+using namespace testing;
 
 static qsizetype residentKiB() {
   QFile status(QStringLiteral("/proc/self/status"));
@@ -38,19 +27,18 @@ private slots:
     MessageRecorder messages;
     folder.write(QStringLiteral("house.txt"), cp874(vocabulary({"OX", "GO", "AT", "BE"})));
     folder.write(QStringLiteral("animals.txt"), cp874(vocabulary({"CAT", "DOG", "EEL"})));
-    GameWindow *window = testing::startGameOn(folder, vocabulary({"A", "B", "C"}));
-    QPushButton *nextWord = control<QPushButton>(window, "Command1_0");
+    GameWindow *window = startGameOn(folder, vocabulary({"A", "B", "C"}));
     const auto play = [window](int hints, bool lose) {
       for (int i = 0; i < hints; ++i)
-        testing::click(control<QPushButton>(window, i == 0 ? "cmdHint01" : "cmdHint02"));
-      lose ? testing::loseGame(window) : testing::winGame(window);
+        click(window, i == 0 ? "cmdHint01" : "cmdHint02");
+      lose ? loseGame(window) : winGame(window);
     };
     const auto widgets = [window] { return qApp->allWidgets().size() - window->strWord.size(); };
     const char *categories[] = {"mnuHouse", "mnuAnimals", "mnuSchool"};
     qsizetype widgetsAfterWarmUp = 0, memoryAfterWarmUp = 0, lost = 0;
     // 10,000 mixed games, then school's one-letter words: 16,384 wins take the score to its edge.
     // Between two games the event loop runs, as it would between the player's clicks.
-    for (int game = 0; game < 26800; ++game, testing::click(nextWord), qApp->processEvents()) {
+    for (int game = 0; game < 26800; ++game, click(window, "Command1_0"), qApp->processEvents()) {
       if (game == 1000)
         std::tie(widgetsAfterWarmUp, memoryAfterWarmUp) = std::pair(widgets(), residentKiB());
       if (game % 200 == 0 && game <= 10000) {
@@ -62,16 +50,15 @@ private slots:
       play(game < 10000 ? game % 3 : 0, lose);
     }
     play(1, false); // 32766 + 2
-    QCOMPARE(control<QLabel>(window, "lblScore")->text(), QStringLiteral("32767"));
-    const auto *list = control<QListWidget>(window, "lstDifficultWords");
+    QCOMPARE(caption(window, "lblScore"), QStringLiteral("32767"));
+    const QListWidget *list = control<QListWidget>(window, "lstDifficultWords");
     QCOMPARE(qsizetype(list->count()), lost);
     QCOMPARE(window->arrDiffInfo[0].size(), lost);
-    for (int j = 0; j < list->count(); ++j) {
-      QCOMPARE(window->arrDiffInfo[0][j], QStringLiteral("meaning of ") + list->item(j)->text());
-      QCOMPARE(window->arrDiffInfo[1][j], QStringLiteral("sentence of ") + list->item(j)->text());
-    }
+    for (int j = 0; j < list->count(); ++j) // each lost word's own meaning and sentence
+      QCOMPARE(window->arrDiffInfo[0][j] + " / " + window->arrDiffInfo[1][j],
+               QStringLiteral("meaning of %1 / sentence of %1").arg(list->item(j)->text()));
     QCOMPARE(widgets(), widgetsAfterWarmUp);
-    QCOMPARE(messages.count(), 0);
+    QCOMPARE(messages.texts, QStringList());
 #ifndef __SANITIZE_ADDRESS__ // which holds freed memory back on purpose
     const qsizetype grownKiB = residentKiB() - memoryAfterWarmUp;
     QVERIFY2(grownKiB < 20 * 1024, qPrintable(QStringLiteral("%1 KiB more").arg(grownKiB)));

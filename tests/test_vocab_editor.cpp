@@ -1,19 +1,14 @@
 // The vocabulary editor: adding, browsing, correcting, cancelling, and the warnings while typing.
 #include "editor/vocab_editor.h"
-#include "storage/pindrel_module.h"
-#include "support/message_recorder.h"
 #include "support/windows.h"
-#include "ui/forms.h"
 
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QtTest>
-
-#include <optional>
-
-using testing::control;
+using namespace testing;
 namespace module = pindrelModule;
+
+// A keystroke into one of the three boxes (0 is the word) holding a text: the key, the
+// character it types and the X11 scan code (0: a synthesised key).
+using Keystroke = std::tuple<int, QString, QKeyCombination, QString, quint32>;
+Q_DECLARE_METATYPE(Keystroke)
 
 namespace {
 
@@ -23,10 +18,6 @@ const char *const boxes[] = {"txtVocab", "txtHint01", "txtHint02"};
 
 QLineEdit *box(QWidget *editor, int i) { return control<QLineEdit>(editor, boxes[i]); }
 QStringList shown(QWidget *e) { return {box(e, 0)->text(), box(e, 1)->text(), box(e, 2)->text()}; }
-void fill(QWidget *editor, const QStringList &entry) {
-  for (int i = 0; i < 3; ++i)
-    box(editor, i)->setText(entry[i]);
-}
 // Leaves the focus where no handler would put it, so that a move of it shows.
 void focusElsewhere(QWidget *editor) { control<QPushButton>(editor, "Command2")->setFocus(); }
 QStringList entry(int i) { return QStringLiteral("w%1 a%1 b%1").arg(i).split(u' '); }
@@ -54,11 +45,8 @@ VocabEditor *openEditor(bool editMode, int entries) {
 class VocabEditorTest : public QObject {
   Q_OBJECT
 
-  std::optional<MessageRecorder> m_messages;
-
 private slots:
-  void init() { m_messages.emplace(); }
-  void cleanup() { testing::unloadAllForms(); }
+  void cleanup() { resetProgram(); }
 
   // Guards against the first entry overwriting the placeholder, a changed text, checks made out
   // of order or beyond the four, two messages at once, an entry added after a refusal, the focus
@@ -68,18 +56,14 @@ private slots:
     QTest::addColumn<int>("upperBound"); // of the store before the add
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
-    const QString noWord = QStringLiteral("ท่านต้องพิมพ์คำศัพท์ ในช่องคำศัทพ์ด้วย นะครับ");
     const QString spaced =
         QStringLiteral("คำศัพท์จะต้องไม่มีช่องว่าง และต้องไม่เว้นวรรคก่อนหน้าหรือหลังคำศัพท์ นะครับ");
     const auto row = [](const char *tag, const QStringList &typed, const QString &message = {},
                         const char *focus = "txtVocab", int upperBound = 0) {
       QTest::newRow(tag) << typed << upperBound << message << QString::fromLatin1(focus);
     };
-    row("cat", {"cat", "an animal", "it says meow"});
-    row("hyphen", {"ice-cream", "a", "b"});
     row("15 letters", {"Extraordinarily", " a | b ", "๑๒ ไทย"});
-    row("no word", {"", "a", "b"}, noWord);
-    row("no word, no hint", {"", "", "b"}, noWord);
+    row("no word, no hint", {"", "", "b"}, QStringLiteral("ท่านต้องพิมพ์คำศัพท์ ในช่องคำศัทพ์ด้วย นะครับ"));
     row("inner space", {"ice cream", "a", "b"}, spaced);
     row("leading space", {" cat", "a", "b"}, spaced);
     row("trailing space", {"cat ", "", ""}, spaced);
@@ -94,16 +78,17 @@ private slots:
     QFETCH(QStringList, typed);
     QFETCH(int, upperBound);
     QFETCH(QString, message);
-    QFETCH(QString, focus);
+    MessageRecorder messages;
     auto *editor = openEditor(false, upperBound);
-    fill(editor, typed);
+    for (int i = 0; i < 3; ++i)
+      box(editor, i)->setText(typed[i]);
     focusElsewhere(editor);
-    m_messages->clear();
+    messages.clear();
     control<QPushButton>(editor, "cmdNext")->click();
     const bool added = message.isEmpty();
-    QCOMPARE(m_messages->texts(), added ? QStringList() : QStringList{message});
-    QCOMPARE(m_messages->messages().value(0).style, added ? 0 : upperBound ? 48 : 64);
-    QCOMPARE(editor->focusWidget(), control<QWidget>(editor, focus));
+    QCOMPARE(messages.texts, added ? QStringList() : QStringList{message});
+    QCOMPARE(messages.styles, added ? QList<int>() : QList<int>{upperBound ? 48 : 64});
+    QTEST(editor->focusWidget()->objectName(), "focus");
     QCOMPARE(shown(editor), added ? QStringList({"", "", ""}) : typed);
     for (int list = 0; list < 3; ++list)
       QCOMPARE(store[list]->mid(upperBound + 1), added ? QStringList{typed[list]} : QStringList());
@@ -144,61 +129,49 @@ private slots:
     control<QPushButton>(editor, "cmdNext")->click();
     QCOMPARE(shown(editor), QStringList({"", "", ""}));
     QCOMPARE(editor->focusWidget(), box(editor, 0));
-    fill(editor, entry(9));
-    control<QPushButton>(editor, "cmdNext")->click();
+    addEntry(editor, "w9", "a9", "b9");
     QCOMPARE(module::arrHint02, stored + QStringList{"b9"});
 
     control<QPushButton>(editor, "Command2")->click(); // Cancel, then Create
-    testing::processDeferredDeletes();
+    processDeferredDeletes();
     editor = ui::forms::Show<VocabEditor>();
     QCOMPARE(module::arrVocab, QStringList{"Vocab"});
     QCOMPARE(buttonsEnabled(editor), QList<bool>(3, false));
   }
 
   // Guards against a warning that swallows the key, rules run out of order (key, character,
-  // change), a key code taken from the character or the keypad taken for the digit row, Delete
-  // taken for a typed character, key rules in the hints, and a length rule that warns at the
-  // limit, misses a change past it (deleting too), or leaves the focus elsewhere.
+  // change), a key code taken from the character or the keypad taken for the digit row (every
+  // key's code is tried in test_input_rules), Delete taken for a typed character, key rules in
+  // the hints, and a length rule that warns at the limit, misses a change past it (deleting
+  // too), or leaves the focus elsewhere.
   void keystrokeWarnsAndStillActs_data() {
-    QTest::addColumn<int>("target");
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QKeyCombination>("keys");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<quint32>("scanCode");
+    QTest::addColumn<Keystroke>("keystroke");
     QTest::addColumn<QString>("warnings"); // K and P name the key code and character that warn
-    const auto row = [](const char *tag, int target, const QString &before, QKeyCombination keys,
-                        const QString &text, quint32 scanCode, const QString &warnings) {
-      QTest::newRow(tag) << target << before << keys << text << scanCode << warnings;
-    };
-    row("digit row", 0, "ab", Qt::Key_5, "5", 0, "K53");
-    row("keypad digit", 0, "ab", Qt::KeypadModifier | Qt::Key_5, "5", 0, "");
-    row("shifted digit", 0, "ab", Qt::ShiftModifier | Qt::Key_Percent, "%", 0, "K53");
-    row("space", 0, "ab", Qt::Key_Space, " ", 0, "K32");
-    row("Thai on the 1 key", 0, "ab", Qt::Key(0x0E45), "ๅ", 10, "K49 P3653");
-    row("delete", 0, "ab", Qt::Key_Delete, "\x7f", 119, "");
-    row("twelfth letter", 0, QString(11, u'x'), Qt::Key_Y, "y", 0, "");
-    row("bar as the thirteenth", 0, QString(12, u'x'), Qt::Key_Bar, "|", 0, "K220 P124 L");
-    row("fourteenth letter", 0, QString(13, u'x'), Qt::Key_Z, "z", 0, "L");
-    row("back to thirteen", 0, QString(14, u'x'), Qt::Key_Backspace, "\b", 0, "L");
-    row("back to twelve", 0, QString(13, u'x'), Qt::Key_Backspace, "\b", 0, "");
-    row("bar as the sixtieth in hint 1", 1, QString(59, u'x'), Qt::Key_Bar, "|", 0, "");
-    row("sixty-first in hint 1", 1, QString(60, u'x'), Qt::Key_Y, "y", 0, "L");
-    row("back to sixty-one in hint 2", 2, QString(62, u'x'), Qt::Key_Backspace, "\b", 0, "L");
+    const QString x11(11, u'x'), x12(12, u'x'), x13(13, u'x');
+    QTest::newRow("digit row") << Keystroke{0, "ab", Qt::Key_5, "5", 0} << "K53";
+    QTest::newRow("keypad digit") << Keystroke{0, "ab", Qt::KeypadModifier | Qt::Key_5, "5", 0} << "";
+    QTest::newRow("Thai on the 1 key") << Keystroke{0, "ab", Qt::Key(0x0E45), "ๅ", 10} << "K49 P3653";
+    QTest::newRow("delete") << Keystroke{0, "ab", Qt::Key_Delete, "\x7f", 119} << "";
+    QTest::newRow("twelfth letter") << Keystroke{0, x11, Qt::Key_Y, "y", 0} << "";
+    QTest::newRow("bar as the thirteenth") << Keystroke{0, x12, Qt::Key_Bar, "|", 0} << "K220 P124 L";
+    QTest::newRow("fourteenth letter") << Keystroke{0, x13, Qt::Key_Z, "z", 0} << "L";
+    QTest::newRow("back to thirteen") << Keystroke{0, x13 + u'x', Qt::Key_Backspace, "\b", 0} << "L";
+    QTest::newRow("back to twelve") << Keystroke{0, x13, Qt::Key_Backspace, "\b", 0} << "";
+    QTest::newRow("hint 1, bar as the 60th") << Keystroke{1, QString(59, u'x'), Qt::Key_Bar, "|", 0} << "";
+    QTest::newRow("hint 1, 61st") << Keystroke{1, QString(60, u'x'), Qt::Key_Y, "y", 0} << "L";
+    QTest::newRow("hint 2, back to 61") << Keystroke{2, QString(62, u'x'), Qt::Key_Backspace, "\b", 0} << "L";
   }
   void keystrokeWarnsAndStillActs() {
-    QFETCH(int, target);
-    QFETCH(QString, before);
-    QFETCH(QKeyCombination, keys);
-    QFETCH(QString, text);
-    QFETCH(quint32, scanCode);
+    QFETCH(Keystroke, keystroke);
     QFETCH(QString, warnings);
+    const auto &[target, before, keys, text, scanCode] = keystroke;
+    MessageRecorder messages;
     auto *editor = openEditor(false, 0);
     QLineEdit *typedInto = box(editor, target);
     typedInto->setText(before);
     focusElsewhere(editor);
-    m_messages->clear();
     QStringList seen;
-    m_messages->onMessage([&](const auto &message) { seen.append(message.text + u'@' + typedInto->text()); });
+    messages.onMessage = [&](const QString &message) { seen.append(message + u'@' + typedInto->text()); };
     QLineEdit plain(before); // what the keystroke does without any rule
     for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
       QKeyEvent event(type, keys.key(), keys.keyboardModifiers(), scanCode, 0, 0, text);

@@ -9,29 +9,16 @@ class WordOrderTest : public QObject {
   Q_OBJECT
 
 private slots:
-  // Guards against an order that repeats or drops a record.
-  void orderHoldsEveryRecordOnce_data() {
-    QTest::addColumn<int>("n");
-    for (const int n : {1, 2, 317, 32766}) // 32,766 records is the most a game can take
-      QTest::addRow("%d records", n) << n;
-  }
-  void orderHoldsEveryRecordOnce() {
-    QFETCH(int, n);
-    QRandomGenerator generator(42);
-    const QList<qint16> order = word_order::draw(static_cast<qint16>(n), generator);
-    QCOMPARE(order.size(), n + 1);
-    QCOMPARE(order[0], qint16(0));
-    QList<qint16> sorted = order.mid(1);
-    std::sort(sorted.begin(), sorted.end());
-    for (int k = 0; k < n; ++k)
-      QCOMPARE(sorted[k], qint16(k + 1));
-  }
-
-  // Guards against an order that ignores its seed, or a shuffle that favours some orders.
-  void seededOrdersAreReproducibleAndUniform() {
-    QRandomGenerator a(99);
-    QRandomGenerator b(99);
-    QCOMPARE(word_order::draw(50, a), word_order::draw(50, b));
+  // Guards against an order that repeats or drops a record (32,766 records is the most a game
+  // can take), ignores its seed, or favours some orders.
+  void seededOrdersHoldEveryRecordOnceUniformly() {
+    QRandomGenerator a(99), b(99);
+    const QList<qint16> order = word_order::draw(32766, a);
+    QCOMPARE(order, word_order::draw(32766, b));
+    QList<qint16> sorted = order, expected(32767);
+    std::sort(sorted.begin() + 1, sorted.end()); // element 0 is unused: the records count from 1
+    std::iota(expected.begin(), expected.end(), qint16(0));
+    QCOMPARE(sorted, expected);
     QRandomGenerator generator(2026);
     QMap<QList<qint16>, int> seen;
     for (int i = 0; i < 6000; ++i)
@@ -44,10 +31,8 @@ private slots:
   // Guards against a letter found only once, a search that is not exact, typed characters that
   // reach the wrong key, or non-letters that guess.
   void lettersFindTheirPlacesAndTheirKeys() {
-    QCOMPARE(guess::positionsOf(QStringLiteral("BOOK"), u'O'), (QList<qsizetype>{2, 3}));
     QCOMPARE(guess::positionsOf(QStringLiteral("SHEEP"), u'E'), (QList<qsizetype>{3, 4}));
     QCOMPARE(guess::positionsOf(QStringLiteral("cat"), u'C'), QList<qsizetype>());
-    QCOMPARE(guess::positionsOf(QString(), u'A'), QList<qsizetype>());
     const std::pair<int, int> keys[] = {{'A', 0}, {'Z', 25}, {'q', 16}, {'Q', 16}, {'@', -1},
                                         {'[', -1}, {'`', -1}, {'{', -1}, {'5', -1}, {0x0E01, -1}};
     for (const auto &[code, key] : keys) // the code stands beside the result to name the case

@@ -2,25 +2,21 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 
-// A temporary program folder that the program under test uses instead of its own; the real
-// data files are copied in on request, so no test touches build/bin.
+// A temporary program folder that the program under test uses instead of its own, holding a
+// copy of every vocabulary, picture and help file of the built one; no test touches build/bin.
 class ProgramFolder {
 public:
-  // Copies the named files from the built program folder ("school.txt", "00.jpg", ...).
-  explicit ProgramFolder(const QStringList &dataFiles = defaultFiles());
+  ProgramFolder();
   ~ProgramFolder();
 
-  static QStringList defaultFiles();
-  static QByteArray dataFile(const QString &name);
-
   QString path() const { return m_dir.path(); }
-  QString filePath(const QString &name) const;
-  QString customPath(const QString &name) const;
+  QString filePath(const QString &name) const { return m_dir.filePath(name); }
+  // A file in "Custom Vocab", or the folder itself for an empty name.
+  QString customPath(const QString &name) const { return filePath("Custom Vocab/" + name); }
   void write(const QString &relativePath, const QByteArray &bytes) const;
-  void writeCustom(const QString &name, const QByteArray &bytes) const;
+  void writeCustom(const QString &name, const QByteArray &bytes) const { write("Custom Vocab/" + name, bytes); }
   QByteArray read(const QString &relativePath) const;
 
 private:

@@ -1,24 +1,29 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QEvent>
-#include <QTest>
-#include <QWidget>
+#include "game/game_window.h"
+#include "storage/pindrel_module.h"
+#include "support/message_recorder.h"
+#include "support/program_folder.h"
+#include "ui/forms.h"
+#include "ui/message_box.h"
 
-// Helpers for tests that drive the real windows.
+#include <QtTest>
+#include <QtWidgets>
+
+// Helpers for tests that drive the real windows: the registry, the main window's board, the
+// editor and the file choosers.
 namespace testing {
 
-// Unloads every window that is loaded and lets the deferred deletions run, so each test
-// starts with no window at all.
-void unloadAllForms();
-
+// Unloads every window that is loaded, lets the deferred deletions run and forgets the file in
+// use and the file being edited, so each test starts as the program does.
+void resetProgram();
 // Lets windows unloaded inside a handler be destroyed, as the event loop would.
-inline void processDeferredDeletes() {
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QCoreApplication::processEvents();
-}
+void processDeferredDeletes();
 
-// A control of a window, by its objectName; fails the test when it is missing.
+// A loaded window by its form name; null when it is not loaded.
+inline QWidget *form(const char *name) { return ui::forms::find(QString::fromLatin1(name)); }
+
+// A control of a window, by its objectName; warns when it is missing.
 template <class T> T *control(const QObject *window, const QString &name) {
   T *found = window ? window->findChild<T *>(name) : nullptr;
   if (!found)
@@ -26,9 +31,30 @@ template <class T> T *control(const QObject *window, const QString &name) {
   return found;
 }
 
-// A left click in the middle of a widget.
+// The caption of a label; empty when the label is missing (the lookup warns).
+QString caption(const QObject *window, const QString &name);
+
+// A left click in the middle of a widget, or of the named button of a window.
 void click(QWidget *widget);
-// Types text into whatever has the focus in window (or into window itself).
-void type(QWidget *window, const QString &text);
+void click(const QObject *window, const char *button);
+// Clicks the item of that text, as a user picks a file in a list.
+void selectItem(QListWidget *list, const QString &text);
+
+// Loads the main window, hidden, on a "school.txt" that holds these lines (in code page 874).
+GameWindow *startGameOn(const ProgramFolder &folder, const QString &schoolLines);
+// Types every letter of the current word, or nine letters that are not in it.
+void winGame(GameWindow *window);
+void loseGame(GameWindow *window);
+
+// What a player sees of the game in play: "panel 1" while the result shows, the letter keys
+// and hint buttons enabled ("hints 10": only the first), the score and the difficult words.
+QString board(const GameWindow *window);
+
+// Types an entry into the editor's three boxes and adds it.
+void addEntry(QWidget *editor, const QString &word, const QString &hint01, const QString &hint02);
+
+// The menu command (mnuCustVocab or mnuEditData), the file picked in the chooser it opens
+// (none when empty) and OK.
+void chooseFile(QAction *command, const QString &name);
 
 } // namespace testing
