@@ -101,15 +101,8 @@ void editorLoad(benchmark::State &state, const QString &path) {
     startCold(state);
     const vocabulary_file::Contents contents = vocabulary_file::read(
         path, vocabulary_file::customFields, vocabulary_file::maxEditorRecords);
-    QStringList words;
-    QStringList hints01;
-    QStringList hints02;
-    for (const VocabEntry &entry : contents.entries) {
-      words.append(entry.word);
-      hints01.append(entry.hint01);
-      hints02.append(entry.hint02);
-    }
-    benchmark::DoNotOptimize(words.data());
+    const vocabulary_file::Columns store = vocabulary_file::columns(contents.entries);
+    benchmark::DoNotOptimize(store.words.data());
   }
 }
 
@@ -117,18 +110,11 @@ void editorLoad(benchmark::State &state, const QString &path) {
 void saveData(benchmark::State &state, const QString &source, const QString &target) {
   const vocabulary_file::Contents contents = vocabulary_file::read(
       source, vocabulary_file::customFields, vocabulary_file::maxEditorRecords);
-  QStringList words;
-  QStringList hints01;
-  QStringList hints02;
-  for (const VocabEntry &entry : contents.entries) {
-    words.append(entry.word);
-    hints01.append(entry.hint01);
-    hints02.append(entry.hint02);
-  }
+  const vocabulary_file::Columns store = vocabulary_file::columns(contents.entries);
   for (auto _ : state) {
     startCold(state);
-    const vocabulary_file::Text text =
-        vocabulary_file::entriesText(words, hints01, hints02, 0, words.size() - 1);
+    const vocabulary_file::Text text = vocabulary_file::entriesText(
+        store.words, store.hints01, store.hints02, 0, store.words.size() - 1);
     if (!text.ok() || !ui::writeFileAtomically(target, text.bytes).isNull())
       state.SkipWithError("the save failed");
   }

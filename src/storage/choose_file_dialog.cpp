@@ -51,14 +51,10 @@ void ChooseFileDialog::cmdOK_Click() {
   // An editor already open starts afresh, so its caption and browsing match the new file.
   ui::forms::Unload(QString::fromLatin1(VocabEditor::formName));
   pindrelModule::strEditFile = name;
-  pindrelModule::arrVocab.clear();
-  pindrelModule::arrHint01.clear();
-  pindrelModule::arrHint02.clear();
-  for (const VocabEntry &entry : contents.entries) {
-    pindrelModule::arrVocab.append(entry.word);
-    pindrelModule::arrHint01.append(entry.hint01);
-    pindrelModule::arrHint02.append(entry.hint02);
-  }
+  vocabulary_file::Columns store = vocabulary_file::columns(contents.entries);
+  pindrelModule::arrVocab = std::move(store.words);
+  pindrelModule::arrHint01 = std::move(store.hints01);
+  pindrelModule::arrHint02 = std::move(store.hints02);
 
   VocabEditor *editor = ui::forms::Load<VocabEditor>();
   const bool hasEntries = !contents.entries.isEmpty();

@@ -104,6 +104,18 @@ QString describeProblem(const QString &fileName, const Contents &contents, qsize
       .arg(fileName, thai, english);
 }
 
+Columns columns(const QList<VocabEntry> &entries) {
+  Columns result;
+  for (QStringList *list : {&result.words, &result.hints01, &result.hints02})
+    list->reserve(entries.size());
+  for (const VocabEntry &entry : entries) {
+    result.words.append(entry.word);
+    result.hints01.append(entry.hint01);
+    result.hints02.append(entry.hint02);
+  }
+  return result;
+}
+
 Text entriesText(const QStringList &words, const QStringList &hints01, const QStringList &hints02,
                  qsizetype first, qsizetype last) {
   QString text;

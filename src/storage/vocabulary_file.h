@@ -45,6 +45,14 @@ Contents read(const QString &path, int fieldCount, qsizetype maxRecords);
 // Why a file cannot be used, in Thai and then in English, naming it.
 QString describeProblem(const QString &fileName, const Contents &contents, qsizetype maxRecords);
 
+// The entries as the editor keeps them: three parallel lists, words and the two hints.
+struct Columns {
+  QStringList words;
+  QStringList hints01;
+  QStringList hints02;
+};
+Columns columns(const QList<VocabEntry> &entries);
+
 struct Text {
   QByteArray bytes;
   qsizetype unencodableIndex = -1; // the first entry that code page 874 cannot hold
