@@ -23,8 +23,8 @@
 namespace {
 
 constexpr quint32 sampleSeed = 874;
-constexpr qsizetype builtInLines = vocabulary_file::maxGameRecords;
-constexpr qsizetype customLines = vocabulary_file::maxEditorRecords;
+constexpr qsizetype builtInLines = vocabulary_file::maxRecords;
+constexpr qsizetype customLines = vocabulary_file::maxRecords;
 constexpr int repetitions = 9;
 
 struct Samples {
@@ -86,8 +86,7 @@ void floorOf(benchmark::State &state, const QString &path) {
 void retrieveData(benchmark::State &state, const QString &path) {
   for (auto _ : state) {
     startCold(state);
-    vocabulary_file::Contents contents = vocabulary_file::read(
-        path, vocabulary_file::builtInFields, vocabulary_file::maxGameRecords);
+    vocabulary_file::Contents contents = vocabulary_file::read(path, vocabulary_file::builtInFields);
     QRandomGenerator generator(sampleSeed);
     QList<qint16> order =
         word_order::draw(static_cast<qint16>(contents.entries.size()), generator);
@@ -99,8 +98,7 @@ void retrieveData(benchmark::State &state, const QString &path) {
 void editorLoad(benchmark::State &state, const QString &path) {
   for (auto _ : state) {
     startCold(state);
-    const vocabulary_file::Contents contents = vocabulary_file::read(
-        path, vocabulary_file::customFields, vocabulary_file::maxEditorRecords);
+    const vocabulary_file::Contents contents = vocabulary_file::read(path, vocabulary_file::customFields);
     const vocabulary_file::Columns store = vocabulary_file::columns(contents.entries);
     benchmark::DoNotOptimize(store.words.data());
   }
@@ -108,8 +106,7 @@ void editorLoad(benchmark::State &state, const QString &path) {
 
 // SaveData in edit mode: the text of entries 0 to 32,766, written atomically.
 void saveData(benchmark::State &state, const QString &source, const QString &target) {
-  const vocabulary_file::Contents contents = vocabulary_file::read(
-      source, vocabulary_file::customFields, vocabulary_file::maxEditorRecords);
+  const vocabulary_file::Contents contents = vocabulary_file::read(source, vocabulary_file::customFields);
   const vocabulary_file::Columns store = vocabulary_file::columns(contents.entries);
   for (auto _ : state) {
     startCold(state);

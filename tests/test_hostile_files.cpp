@@ -2,10 +2,13 @@
 // editor: each is taken as the reader's rules say, or refused with a message that changes nothing.
 #include "game/select_cust_vocab.h"
 #include "storage/choose_file_dialog.h"
+#include "storage/save_dialog.h"
 #include "support/windows.h"
 
 #include <filesystem>
 #include <fstream>
+
+#include <sys/stat.h>
 
 using namespace testing;
 namespace fs = std::filesystem;
@@ -13,7 +16,7 @@ namespace module = pindrelModule;
 
 const QByteArray owl = "owl|hoots|at night\r\n";
 constexpr int refused = -1;
-constexpr int notListed = -2; // a name not in UTF-8, which no chooser may offer
+constexpr int notListed = -2; // a name no chooser may offer: hidden, or not in UTF-8
 
 static QByteArray corpus(const char *name) {
   QFile file(QFINDTESTDATA(QStringLiteral("data/") + QLatin1String(name)));
@@ -30,10 +33,11 @@ class HostileFilesTest : public QObject {
 private slots:
   void cleanup() { resetProgram(); }
 
-  // Guards against a file that crashes, is misread, or is refused silently, without naming it
-  // in Thai and then in English, or after a change.
+  // Guards against a file that crashes, freezes the program, is misread, or is refused
+  // silently, without naming it in Thai and then in English, or after a change; and against
+  // hidden names offered in a list.
   void eachFileIsTakenOrRefusedWhole_data() {
-    QTest::addColumn<QString>("kind");    // file, folder, or link to a missing file
+    QTest::addColumn<QString>("kind"); // file, folder, fifo, or link to: missing, zero, fifo
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("gameRecords"); // refused, notListed, or the records read
     QTest::addColumn<int>("editorRecords");
@@ -50,13 +54,17 @@ private slots:
     row("bytes 0x80 to 0xff", high, 1, 1, {"owl", high.mid(4, 64), high.mid(69, 64)});
     row("10 MB line", QByteArray(10 << 20, 'a'), refused, refused);
     row("32,766 lines", owl.repeated(32766), 32766, 32766, owlFields);
-    row("32,767 lines", owl.repeated(32767), refused, 32767, owlFields);
+    row("32,767 lines", owl.repeated(32767), refused, refused);
     row("32,768 lines", owl.repeated(32768), refused, refused);
     row("500 letters", corpus("long_word.txt"), 1, 1, {QByteArray(500, 'a'), "long", "word"});
     row("bar only", corpus("bar_only.txt"), 1, 1, {"", "", ""});
     row("folder", {}, refused, refused, {}, "folder");
     row("link to a missing file", {}, refused, refused, {}, "link");
+    row("link to /dev/zero", {}, refused, refused, {}, "link to zero");
+    row("fifo", {}, refused, refused, {}, "fifo");
+    row("link to a fifo", {}, refused, refused, {}, "link to fifo");
     row("name not utf-8", owl, notListed, notListed);
+    row("hidden name", owl, notListed, notListed);
   }
   void eachFileIsTakenOrRefusedWhole() {
     QFETCH(QString, kind);
@@ -65,7 +73,9 @@ private slots:
     QFETCH(int, editorRecords);
     ProgramFolder folder;
     MessageRecorder messages;
-    const QByteArray name = gameRecords == notListed ? "bad\xff\xfe.txt" : "hostile.txt";
+    const QByteArray name = gameRecords != notListed                        ? "hostile.txt"
+                            : QByteArray(QTest::currentDataTag()).startsWith("hidden") ? ".hidden.txt"
+                                                                                      : "bad\xff\xfe.txt";
     const QString listed = QFile::decodeName(name);
     const fs::path path = (QFile::encodeName(folder.customPath({})) + name).toStdString();
     const auto removeRaw = qScopeGuard([&] { fs::remove_all(path); });
@@ -81,6 +91,8 @@ private slots:
     const int offered = gameRecords == notListed ? 0 : 1;
     QCOMPARE(ui::forms::Load<SelectCustVocab>()->findChild<QListWidget *>()->count(), offered);
     QCOMPARE(ui::forms::Load<ChooseFileDialog>()->findChild<QListWidget *>()->count(), offered);
+    QCOMPARE(ui::forms::Load<SaveDialog>()->findChild<QListWidget *>()->count(), offered);
+    ui::forms::Unload(QString::fromLatin1(SaveDialog::formName));
     QCOMPARE(game->mnuCustVocab->isEnabled(), bool(offered));
     if (!offered)
       return;
@@ -89,7 +101,14 @@ private slots:
       fs::create_directory(path);
     else if (kind == "link")
       fs::create_symlink(path.parent_path() / "gone.txt", path);
-    else
+    else if (kind == "link to zero")
+      fs::create_symlink("/dev/zero", path);
+    else if (kind == "fifo" || kind == "link to fifo") {
+      const fs::path fifo = kind == "fifo" ? path : path.parent_path() / "pipe";
+      QCOMPARE(::mkfifo(fifo.c_str(), 0644), 0);
+      if (fifo != path)
+        fs::create_symlink(fifo, path);
+    } else
       writeRaw(path, bytes);
     const QString word = game->strWord;
     chooseFile(game->mnuCustVocab, listed);

@@ -49,6 +49,17 @@ private slots:
     if (!result.isEmpty())
       QCOMPARE(got, result);
   }
+
+  // Guards against a twin written beside a name that differs only in case, and against another
+  // file than the same-case one taken when both are there.
+  void saveReplacesTheNameThatDiffersOnlyInCase() {
+    const QStringList folder{"Birds.TXT", "cats.txt", "CATS.TXT", "dogs.txt.bak", "นก.txt"};
+    const std::pair<QString, QString> cases[] = {
+        {"birds.txt", "Birds.TXT"}, {"cats.txt", "cats.txt"}, {"Cats.Txt", "cats.txt"},
+        {"dogs.txt", {}},           {"นก.txt", "นก.txt"},     {"bird.txt", {}}};
+    for (const auto &[target, existing] : cases)
+      QCOMPARE(std::pair(target, save_name::existingName(target, folder)), std::pair(target, existing));
+  }
 };
 
 QTEST_GUILESS_MAIN(SaveNameTest)

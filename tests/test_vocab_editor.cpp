@@ -50,17 +50,21 @@ private slots:
 
   // Guards against the first entry overwriting the placeholder, a changed text, checks made out
   // of order or beyond the four, two messages at once, an entry added after a refusal, the focus
-  // left elsewhere, buttons left disabled, or an index past 32,767 (16-bit entry numbers).
+  // left elsewhere, buttons left disabled, or more entries than a file the game plays may hold.
   void addTakesOnlyCompleteEntries_data() {
     QTest::addColumn<QStringList>("typed");
-    QTest::addColumn<int>("upperBound"); // of the store before the add
+    QTest::addColumn<bool>("editMode");
+    QTest::addColumn<int>("entries"); // in the store before the add
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
     const QString spaced =
         QStringLiteral("คำศัพท์จะต้องไม่มีช่องว่าง และต้องไม่เว้นวรรคก่อนหน้าหรือหลังคำศัพท์ นะครับ");
+    const QString full = QStringLiteral(
+        "คลังคำศัพท์เต็มแล้ว ไฟล์คำศัพท์หนึ่งไฟล์มีคำศัพท์ได้ไม่เกิน 32766 คำ ซึ่งเป็นจำนวนมากที่สุดที่เกมเล่นได้\n\n"
+        "The vocabulary is full: a vocabulary file can hold at most 32766 words, the most the game can play.");
     const auto row = [](const char *tag, const QStringList &typed, const QString &message = {},
-                        const char *focus = "txtVocab", int upperBound = 0) {
-      QTest::newRow(tag) << typed << upperBound << message << QString::fromLatin1(focus);
+                        const char *focus = "txtVocab", int entries = 0, bool editMode = false) {
+      QTest::newRow(tag) << typed << editMode << entries << message << QString::fromLatin1(focus);
     };
     row("15 letters", {"Extraordinarily", " a | b ", "๑๒ ไทย"});
     row("no word, no hint", {"", "", "b"}, QStringLiteral("ท่านต้องพิมพ์คำศัพท์ ในช่องคำศัทพ์ด้วย นะครับ"));
@@ -69,17 +73,18 @@ private slots:
     row("trailing space", {"cat ", "", ""}, spaced);
     row("no hint 1", {"cat", "", ""}, QStringLiteral("ท่านต้องให้ คำใบ้คำที่ 1 ด้วย นะครับ"), "txtHint01");
     row("no hint 2", {"cat", "a", ""}, QStringLiteral("ท่านต้องให้ คำใบ้คำที่ 2 ด้วย นะครับ"), "txtHint02");
-    row("index 32767 is the last", {"w", "a", "b"}, {}, "txtVocab", 32766);
-    row("no index past 32767", {"w", "a", "b"}, QStringLiteral(
-        "คลังคำศัพท์เต็มแล้ว เพิ่มคำศัพท์ได้ไม่เกิน 32,767 คำ\n\nThe vocabulary is full: it can hold "
-        "at most 32,767 words."), "Command2", 32767);
+    row("the 32,766th entry", {"w", "a", "b"}, {}, "txtVocab", 32765);
+    row("no 32,767th entry", {"w", "a", "b"}, full, "Command2", 32766);
+    row("edit, the 32,766th entry", {"w", "a", "b"}, {}, "txtVocab", 32765, true);
+    row("edit, no 32,767th entry", {"w", "a", "b"}, full, "Command2", 32766, true);
   }
   void addTakesOnlyCompleteEntries() {
     QFETCH(QStringList, typed);
-    QFETCH(int, upperBound);
+    QFETCH(bool, editMode);
+    QFETCH(int, entries);
     QFETCH(QString, message);
     MessageRecorder messages;
-    auto *editor = openEditor(false, upperBound);
+    auto *editor = openEditor(editMode, entries);
     for (int i = 0; i < 3; ++i)
       box(editor, i)->setText(typed[i]);
     focusElsewhere(editor);
@@ -87,12 +92,12 @@ private slots:
     control<QPushButton>(editor, "cmdNext")->click();
     const bool added = message.isEmpty();
     QCOMPARE(messages.texts, added ? QStringList() : QStringList{message});
-    QCOMPARE(messages.styles, added ? QList<int>() : QList<int>{upperBound ? 48 : 64});
+    QCOMPARE(messages.styles, added ? QList<int>() : QList<int>{entries ? 48 : 64});
     QTEST(editor->focusWidget()->objectName(), "focus");
     QCOMPARE(shown(editor), added ? QStringList({"", "", ""}) : typed);
     for (int list = 0; list < 3; ++list)
-      QCOMPARE(store[list]->mid(upperBound + 1), added ? QStringList{typed[list]} : QStringList());
-    QCOMPARE(buttonsEnabled(editor), QList<bool>(3, added || upperBound > 0));
+      QCOMPARE(store[list]->mid(entries + (editMode ? 0 : 1)), added ? QStringList{typed[list]} : QStringList());
+    QCOMPARE(buttonsEnabled(editor), QList<bool>(3, added || entries > 0));
   }
 
   // Guards against showing the placeholder, stepping past either end, arrows that do not share

@@ -1,9 +1,12 @@
 // Reading vocabulary files: line ends, blank lines and fields, and the built-in files.
 #include "storage/vocabulary_file.h"
 #include "support/program_folder.h"
+#include "ui/file_system.h"
 #include "ui/text_lines.h"
 
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using vocabulary_file::Problem;
 
@@ -35,7 +38,7 @@ private slots:
     for (const QByteArrayView line : ui::splitLines(bytes))
       read.append(QString::fromLatin1(line));
     QTEST(read, "lines");
-    const auto contents = vocabulary_file::parse(bytes, vocabulary_file::customFields, 100);
+    const auto contents = vocabulary_file::parse(bytes, vocabulary_file::customFields);
     QCOMPARE(contents.entries.size(), records);
     QCOMPARE(int(contents.problem), int(records ? Problem::None : Problem::NoRecords));
   }
@@ -45,14 +48,71 @@ private slots:
   void fieldsAreTakenAsTheyStand() {
     const QByteArray bytes = cp874(QStringLiteral(" Apple |hint one|หนึ่ง|แอปเปิ้ล|An apple.|extra\r\n"
                                                   "cat|a|b|c\r\nice|cold|ice|hint two|after\r\nowl\r\n"));
-    const auto builtIn = vocabulary_file::parse(bytes, vocabulary_file::builtInFields, 100);
+    const auto builtIn = vocabulary_file::parse(bytes, vocabulary_file::builtInFields);
     QCOMPARE(fields(builtIn.entries[0]),
              QStringList({" Apple ", "hint one", "หนึ่ง", "แอปเปิ้ล", "An apple."}));
     QCOMPARE(fields(builtIn.entries[1]), QStringList({"cat", "a", "b", "c", ""}));
-    const auto custom = vocabulary_file::parse(bytes, vocabulary_file::customFields, 100);
+    const auto custom = vocabulary_file::parse(bytes, vocabulary_file::customFields);
     QCOMPARE(fields(custom.entries[0]), QStringList({" Apple ", "hint one", "หนึ่ง", "", ""}));
     QCOMPARE(fields(custom.entries[2]), QStringList({"ice", "cold", "ice", "", ""}));
     QCOMPARE(fields(custom.entries[3]), QStringList({"owl", "", "", "", ""}));
+  }
+
+  // Guards against a read that never ends or never returns (a device, a pipe, a file that grows
+  // without end) and against a huge file read whole before its size is looked at.
+  void onlyOrdinaryFilesOfAWordListsSizeAreRead() {
+    QTemporaryDir dir;
+    const auto path = [&dir](const char *name) { return dir.filePath(QLatin1String(name)); };
+    using P = ui::FileBytes::Problem;
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path("zero.txt")));
+    QCOMPARE(::mkfifo(QFile::encodeName(path("fifo.txt")).constData(), 0644), 0);
+    QFile big(path("big.txt"));
+    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(vocabulary_file::maxFileBytes + 1));
+    big.close();
+    QFile edge(path("edge.txt"));
+    QVERIFY(edge.open(QIODevice::WriteOnly) && edge.resize(1000));
+    edge.close();
+    const std::tuple<QString, qint64, P> cases[] = {
+        {path("gone.txt"), 1000, P::Missing},
+        {dir.path(), 1000, P::Folder},
+        {path("zero.txt"), 1000, P::NotRegular},
+        {path("fifo.txt"), 1000, P::NotRegular},
+        {path("big.txt"), vocabulary_file::maxFileBytes, P::TooLarge},
+        {path("edge.txt"), 1000, P::None},
+        {path("edge.txt"), 999, P::TooLarge},
+        // Its size says 0, yet it holds more: the bound holds while reading too.
+        {QStringLiteral("/proc/self/status"), 100, P::TooLarge}};
+    for (const auto &[file, limit, problem] : cases) {
+      const ui::FileBytes read = ui::readWholeFile(file, limit);
+      QCOMPARE(std::pair(file, int(read.problem)), std::pair(file, int(problem)));
+      QCOMPARE(read.bytes.size(), problem == P::None ? 1000 : 0);
+    }
+    QCOMPARE(int(vocabulary_file::read(path("big.txt"), 3).problem), int(vocabulary_file::Problem::TooLarge));
+  }
+
+  // Guards against a save that writes what cannot be read back as the same entries: a line
+  // break inside a field, a field or a file longer than the reader takes, a character the code
+  // page lacks; and against the first entry at fault not being the one named.
+  void textOfASaveReadsBackOrIsRefused() {
+    using P = vocabulary_file::Text::Problem;
+    const QString longField(vocabulary_file::maxFieldLength + 1, u'x');
+    const QString hint(vocabulary_file::maxFieldLength, u'x');
+    const std::tuple<QString, QStringList, P, qsizetype> cases[] = {
+        {"lone lf kept", {"ok", "a\nb"}, P::None, -1},
+        {"carriage return", {"ok", "a\rb"}, P::LineBreak, 1},
+        {"field too long", {"ok", "ok", longField}, P::FieldTooLong, 2},
+        {"emoji", {"ok", "🐶"}, P::Unencodable, 1},
+        {"too large", QStringList(1100, hint), P::TooLarge, -1}}; // two such hints a line
+    for (const auto &[tag, hints, problem, index] : cases) {
+      const QStringList words(hints.size(), QStringLiteral("w"));
+      const auto text = vocabulary_file::entriesText(words, hints, hints, 0, hints.size() - 1);
+      QCOMPARE(std::tuple(tag, int(text.problem), text.index), std::tuple(tag, int(problem), index));
+      if (text.ok()) {
+        const auto back = vocabulary_file::parse(text.bytes, vocabulary_file::customFields);
+        QCOMPARE(back.entries.size(), hints.size());
+        QCOMPARE(back.entries.at(1).hint01, hints.at(1));
+      }
+    }
   }
 
   // Guards against the built-in files shipping with bad lines: five fields, English words.
@@ -62,7 +122,7 @@ private slots:
       const QByteArray bytes = ProgramFolder().read(QString::fromLatin1(name));
       for (const QByteArrayView line : ui::splitLines(bytes)) // a lone LF would join two lines
         QCOMPARE(ui::splitFields(line).size(), 5);
-      const auto contents = vocabulary_file::parse(bytes, 5, 1000);
+      const auto contents = vocabulary_file::parse(bytes, 5);
       QVERIFY2(contents.entries.size() >= 40, name);
       for (const VocabEntry &entry : contents.entries)
         QVERIFY2(englishWord.match(entry.word).hasMatch() && !fields(entry).contains(QString()),

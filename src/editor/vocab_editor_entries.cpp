@@ -2,6 +2,7 @@
 #include "editor/vocab_editor.h"
 
 #include "storage/pindrel_module.h"
+#include "storage/vocabulary_file.h"
 #include "ui/message_box.h"
 
 #include <QLineEdit>
@@ -56,12 +57,15 @@ void VocabEditor::cmdNext_Click() {
     Refuse(QStringLiteral("ท่านต้องให้ คำใบ้คำที่ 2 ด้วย นะครับ"), txtHint02);
     return;
   }
-  if (arrVocab.size() > highestIndex) {
-    // Another entry would need an index past 32,767; the typed entry stays in the boxes.
-    msgAnswer = static_cast<qint16>(
-        ui::MsgBox(QStringLiteral("คลังคำศัพท์เต็มแล้ว เพิ่มคำศัพท์ได้ไม่เกิน 32,767 คำ\n\n"
-                                  "The vocabulary is full: it can hold at most 32,767 words."),
-                   ui::vbOKExclamation));
+  if (arrVocab.size() - lowestIndex() >= vocabulary_file::maxRecords) {
+    // One more would make a file that the game refuses; the typed entry stays in the boxes.
+    msgAnswer = static_cast<qint16>(ui::MsgBox(
+        QStringLiteral("คลังคำศัพท์เต็มแล้ว ไฟล์คำศัพท์หนึ่งไฟล์มีคำศัพท์ได้ไม่เกิน %1 คำ "
+                       "ซึ่งเป็นจำนวนมากที่สุดที่เกมเล่นได้\n\n"
+                       "The vocabulary is full: a vocabulary file can hold at most %1 words, "
+                       "the most the game can play.")
+            .arg(vocabulary_file::maxRecords),
+        ui::vbOKExclamation));
     return;
   }
 

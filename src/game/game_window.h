@@ -83,7 +83,7 @@ private:
 
   // Vocabulary (game_window_vocabulary.cpp).
   bool RetrieveData(const QString &path);
-  void TakeVocabulary(const vocabulary_file::Contents &contents);
+  void TakeVocabulary(QList<VocabEntry> entries);
   void MakeWordOrder(qint16 n);
   void ChooseCategory(const QString &name);
   void LayOutKeys();

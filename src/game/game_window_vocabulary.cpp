@@ -3,7 +3,7 @@
 #include "game/game_window.h"
 
 #include "game/word_order.h"
-#include "storage/vocabulary_file.h"
+#include "storage/vocabulary_reader.h"
 #include "ui/file_system.h"
 #include "ui/message_box.h"
 #include "ui/picture.h"
@@ -37,23 +37,19 @@ void GameWindow::setSeedSource(std::function<quint32()> source) { seedSource() =
 bool GameWindow::RetrieveData(const QString &path) {
   const QString previousCaption = lblFileInUse->text();
   lblFileInUse->setText(fileInUseCaption + ui::shortName(path));
-  const vocabulary_file::Contents contents =
-      vocabulary_file::read(path, blnBuiltIn ? vocabulary_file::builtInFields : vocabulary_file::customFields,
-                            vocabulary_file::maxGameRecords);
-  if (!contents.ok()) {
+  std::optional<QList<VocabEntry>> entries =
+      readVocabulary(path, blnBuiltIn ? VocabularyUse::BuiltIn : VocabularyUse::Custom);
+  if (!entries) {
     lblFileInUse->setText(previousCaption);
-    ui::MsgBox(vocabulary_file::describeProblem(ui::shortName(path), contents,
-                                                vocabulary_file::maxGameRecords),
-               ui::vbOKExclamation);
     return false;
   }
-  TakeVocabulary(contents);
+  TakeVocabulary(std::move(*entries));
   return true;
 }
 
 // Takes a file that was read and found usable: the table, its count and a new order.
-void GameWindow::TakeVocabulary(const vocabulary_file::Contents &contents) {
-  arrWordTable = contents.entries;
+void GameWindow::TakeVocabulary(QList<VocabEntry> entries) {
+  arrWordTable = std::move(entries);
   intWordCount = static_cast<qint16>(arrWordTable.size());
   MakeWordOrder(intWordCount);
 }
@@ -136,14 +132,10 @@ void GameWindow::ShowNoVocabulary() {
 
 void GameWindow::ChooseCategory(const QString &name) {
   // A category that cannot be used leaves the game as it is.
-  const QString path = ui::programPath(name);
-  const vocabulary_file::Contents contents = vocabulary_file::read(
-      path, vocabulary_file::builtInFields, vocabulary_file::maxGameRecords);
-  if (!contents.ok()) {
-    ui::MsgBox(vocabulary_file::describeProblem(name, contents, vocabulary_file::maxGameRecords),
-               ui::vbOKExclamation);
+  std::optional<QList<VocabEntry>> entries =
+      readVocabulary(ui::programPath(name), VocabularyUse::BuiltIn);
+  if (!entries)
     return;
-  }
 
   emptyDiffList();
   blnBuiltIn = true;
@@ -169,7 +161,7 @@ void GameWindow::ChooseCategory(const QString &name) {
   lblHint02->setText(QString());
   // RetrieveData, on the file read before anything changed.
   lblFileInUse->setText(fileInUseCaption + name);
-  TakeVocabulary(contents);
+  TakeVocabulary(std::move(*entries));
   SelectWord();
 }
 

@@ -2,7 +2,7 @@
 
 #include "game/game_window.h"
 #include "storage/pindrel_module.h"
-#include "storage/vocabulary_file.h"
+#include "storage/vocabulary_reader.h"
 #include "ui/file_system.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
@@ -46,12 +46,8 @@ void SelectCustVocab::cmdOK_Click() {
   // Reopening the main window ends the game in progress, so a file that cannot be played
   // must be found out before that: the player keeps the game, the score and the list.
   const QString name = pindrelModule::strFileInUse;
-  const vocabulary_file::Contents contents = vocabulary_file::read(
-      ui::customVocabPath(name), vocabulary_file::customFields, vocabulary_file::maxGameRecords);
-  if (!contents.ok()) {
+  if (!readVocabulary(ui::customVocabPath(name), VocabularyUse::Custom)) {
     pindrelModule::strFileInUse.clear();
-    ui::MsgBox(vocabulary_file::describeProblem(name, contents, vocabulary_file::maxGameRecords),
-               ui::vbOKExclamation);
     return;
   }
 

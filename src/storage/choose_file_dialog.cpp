@@ -2,7 +2,7 @@
 
 #include "editor/vocab_editor.h"
 #include "storage/pindrel_module.h"
-#include "storage/vocabulary_file.h"
+#include "storage/vocabulary_reader.h"
 #include "ui/file_system.h"
 #include "ui/message_box.h"
 #include "ui/controls.h"
@@ -40,24 +40,21 @@ void ChooseFileDialog::cmdOK_Click() {
 
   // A file that cannot be read leaves everything as it was, so the user can choose another.
   // An empty file is a vocabulary still to be written: the editor opens on no entries.
-  const vocabulary_file::Contents contents = vocabulary_file::read(
-      ui::customVocabPath(name), vocabulary_file::customFields, vocabulary_file::maxEditorRecords);
-  if (!contents.ok() && contents.problem != vocabulary_file::Problem::NoRecords) {
-    ui::MsgBox(vocabulary_file::describeProblem(name, contents, vocabulary_file::maxEditorRecords),
-               ui::vbOKExclamation);
+  const std::optional<QList<VocabEntry>> entries =
+      readVocabulary(ui::customVocabPath(name), VocabularyUse::Editing);
+  if (!entries)
     return;
-  }
 
   // An editor already open starts afresh, so its caption and browsing match the new file.
   ui::forms::Unload(QString::fromLatin1(VocabEditor::formName));
   pindrelModule::strEditFile = name;
-  vocabulary_file::Columns store = vocabulary_file::columns(contents.entries);
+  vocabulary_file::Columns store = vocabulary_file::columns(*entries);
   pindrelModule::arrVocab = std::move(store.words);
   pindrelModule::arrHint01 = std::move(store.hints01);
   pindrelModule::arrHint02 = std::move(store.hints02);
 
   VocabEditor *editor = ui::forms::Load<VocabEditor>();
-  const bool hasEntries = !contents.entries.isEmpty();
+  const bool hasEntries = !entries->isEmpty();
   editor->cmdLeftArrow->setEnabled(hasEntries);
   editor->cmdRightArrow->setEnabled(hasEntries);
   editor->cmdSave->setEnabled(true);

@@ -36,16 +36,38 @@ QString firstUnencodableCharacter(qsizetype index) {
   return {};
 }
 
-void reportUnencodable(qsizetype index) {
-  const QString &word = arrVocab.at(index);
-  const QString character = firstUnencodableCharacter(index);
-  ui::MsgBox(QStringLiteral("คำศัพท์ลำดับที่ %1 (\"%2\") มีตัวอักษร %3 "
-                            "ซึ่งบันทึกลงไฟล์คำศัพท์ไม่ได้ "
+// Why the store cannot be written as it is, and which entry to correct; nothing is written.
+void reportUnwritable(const vocabulary_file::Text &text) {
+  using P = vocabulary_file::Text::Problem;
+  if (text.problem == P::TooLarge) {
+    ui::MsgBox(QStringLiteral("คำศัพท์ทั้งหมดรวมกันใหญ่เกิน %1 MB จึงบันทึกเป็นไฟล์คำศัพท์ไม่ได้ "
+                              "กรุณาลดจำนวนคำหรือย่อคำใบ้ให้สั้นลงครับ\n\n"
+                              "All the entries together are larger than %1 MB, more than a "
+                              "vocabulary file may hold. Nothing was saved; please remove some "
+                              "entries or shorten their hints.")
+                   .arg(vocabulary_file::maxFileBytes >> 20),
+               ui::vbOKExclamation);
+    return;
+  }
+  const qsizetype index = text.index;
+  QString thai;
+  QString english;
+  if (text.problem == P::Unencodable) {
+    const QString character = firstUnencodableCharacter(index);
+    thai = QStringLiteral("มีตัวอักษร %1 ซึ่งบันทึกลงไฟล์คำศัพท์ไม่ได้").arg(character);
+    english = QStringLiteral("holds the character %1, which a vocabulary file cannot hold").arg(character);
+  } else if (text.problem == P::LineBreak) {
+    thai = QStringLiteral("มีการขึ้นบรรทัดใหม่อยู่ข้างใน");
+    english = QStringLiteral("holds a line break");
+  } else {
+    thai = QStringLiteral("มีข้อความยาวเกิน %1 ตัวอักษร").arg(vocabulary_file::maxFieldLength);
+    english = QStringLiteral("holds a text longer than %1 characters").arg(vocabulary_file::maxFieldLength);
+  }
+  ui::MsgBox(QStringLiteral("คำศัพท์ลำดับที่ %1 (\"%2\") %3 "
                             "จึงยังไม่ได้บันทึกข้อมูล กรุณาแก้คำศัพท์นี้ก่อนครับ\n\n"
-                            "Entry %1 (\"%2\") holds the character %3, which a vocabulary file "
-                            "cannot hold. Nothing was saved; please correct that entry first.")
+                            "Entry %1 (\"%2\") %4. Nothing was saved; please correct that entry first.")
                  .arg(index)
-                 .arg(word, character),
+                 .arg(arrVocab.at(index), thai, english),
              ui::vbOKExclamation);
 }
 
@@ -78,13 +100,15 @@ bool SaveData(QString &fileName) {
   const vocabulary_file::Text text =
       vocabulary_file::entriesText(arrVocab, arrHint01, arrHint02, first, last);
   if (!text.ok()) {
-    reportUnencodable(text.unencodableIndex);
+    reportUnwritable(text);
     return false;
   }
 
   fileName = save_name::baseName(fileName);
-  const QString target = fileName + QStringLiteral(".txt");
   QString reason = prepareCustomVocabFolder();
+  const QString typedTarget = fileName + QStringLiteral(".txt");
+  const QString existing = save_name::existingName(typedTarget, ui::fileNames(ui::customVocabFolder()));
+  const QString target = existing.isNull() ? typedTarget : existing;
   if (reason.isNull())
     reason = ui::writeFileAtomically(ui::customVocabPath(target), text.bytes);
   if (!reason.isNull()) {

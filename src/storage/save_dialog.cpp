@@ -56,7 +56,11 @@ void SaveDialog::cmdSave_Click() {
         ui::MsgBox(save_name::message(problem, strFileName), ui::vbOKExclamation));
     return;
   }
-  if (ui::fileExists(ui::customVocabPath(save_name::targetFileName(strFileName)))) {
+  // Anything of that name is asked about: a file, a link (also one to nothing), the same name
+  // in other letter case.
+  if (!save_name::existingName(save_name::targetFileName(strFileName),
+                               ui::fileNames(ui::customVocabFolder()))
+           .isNull()) {
     msgAnswer = static_cast<qint16>(
         ui::MsgBox(QStringLiteral("The file, ") + strFileName +
                        QStringLiteral(", exists. Do you want to overwrite it?"),

@@ -1,7 +1,5 @@
 #include "storage/save_name.h"
 
-#include <QStringList>
-
 #include <algorithm>
 
 namespace save_name {
@@ -45,6 +43,15 @@ QString baseName(const QString &typed) {
 }
 
 QString targetFileName(const QString &typed) { return baseName(typed) + QStringLiteral(".txt"); }
+
+QString existingName(const QString &target, const QStringList &names) {
+  if (names.contains(target))
+    return target;
+  for (const QString &name : names)
+    if (name.compare(target, Qt::CaseInsensitive) == 0)
+      return name;
+  return {};
+}
 
 Problem check(const QString &typed) {
   if (typed.isEmpty())

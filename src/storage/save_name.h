@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The names under which the save dialog writes a vocabulary file. A typed name counts up to
 // its first "."; the file is always that base name plus ".txt" in the "Custom Vocab" folder.
@@ -8,6 +9,11 @@ namespace save_name {
 
 QString baseName(const QString &typed);
 QString targetFileName(const QString &typed);
+
+// The name among names (a folder's) that is target but for case, the same case first; null
+// when there is none. On the systems this file format comes from, names that differ only in
+// case are one file: a save replaces it under its own name rather than write a twin beside it.
+QString existingName(const QString &target, const QStringList &names);
 
 // The refusals, in the order the dialog tests them.
 enum class Problem {

@@ -38,7 +38,7 @@ Contents refused(Problem problem) {
 
 } // namespace
 
-Contents parse(QByteArrayView bytes, int fieldCount, qsizetype maxRecords) {
+Contents parse(QByteArrayView bytes, int fieldCount) {
   Contents contents;
   const QList<QByteArrayView> lines = ui::splitLines(bytes);
   contents.entries.reserve(std::min(lines.size(), maxRecords));
@@ -57,19 +57,29 @@ Contents parse(QByteArrayView bytes, int fieldCount, qsizetype maxRecords) {
   return contents;
 }
 
-Contents read(const QString &path, int fieldCount, qsizetype maxRecords) {
-  if (!ui::fileExists(path))
-    return refused(ui::folderExists(path) ? Problem::NotAFile : Problem::Missing);
-  const ui::FileBytes file = ui::readWholeFile(path);
-  if (!file.ok()) {
-    Contents contents = refused(Problem::Unreadable);
-    contents.systemReason = file.error;
-    return contents;
+Contents read(const QString &path, int fieldCount) {
+  using FileProblem = ui::FileBytes::Problem;
+  const ui::FileBytes file = ui::readWholeFile(path, maxFileBytes);
+  switch (file.problem) {
+  case FileProblem::None:
+    return parse(file.bytes, fieldCount);
+  case FileProblem::Missing:
+    return refused(Problem::Missing);
+  case FileProblem::Folder:
+    return refused(Problem::NotAFile);
+  case FileProblem::NotRegular:
+    return refused(Problem::NotRegular);
+  case FileProblem::TooLarge:
+    return refused(Problem::TooLarge);
+  case FileProblem::Unreadable:
+    break;
   }
-  return parse(file.bytes, fieldCount, maxRecords);
+  Contents contents = refused(Problem::Unreadable);
+  contents.systemReason = file.error;
+  return contents;
 }
 
-QString describeProblem(const QString &fileName, const Contents &contents, qsizetype maxRecords) {
+QString describeProblem(const QString &fileName, const Contents &contents) {
   QString thai;
   QString english;
   switch (contents.problem) {
@@ -82,6 +92,15 @@ QString describeProblem(const QString &fileName, const Contents &contents, qsize
   case Problem::NotAFile:
     thai = QStringLiteral("ชื่อนี้เป็นโฟลเดอร์ ไม่ใช่ไฟล์");
     english = QStringLiteral("that name is a folder, not a file.");
+    break;
+  case Problem::NotRegular:
+    thai = QStringLiteral("ชื่อนี้ไม่ใช่ไฟล์ธรรมดา (เป็นอุปกรณ์หรือท่อส่งข้อมูล)");
+    english = QStringLiteral("that name is not an ordinary file (it is a device, a pipe or the like).");
+    break;
+  case Problem::TooLarge:
+    thai = QStringLiteral("ไฟล์ใหญ่เกิน %1 MB ซึ่งใหญ่กว่าชุดคำศัพท์ใด ๆ").arg(maxFileBytes >> 20);
+    english = QStringLiteral("the file is larger than %1 MB, far larger than any word list.")
+                  .arg(maxFileBytes >> 20);
     break;
   case Problem::Unreadable:
     thai = QStringLiteral("อ่านไฟล์ไม่ได้ (%1)").arg(contents.systemReason);
@@ -118,22 +137,32 @@ Columns columns(const QList<VocabEntry> &entries) {
 
 Text entriesText(const QStringList &words, const QStringList &hints01, const QStringList &hints02,
                  qsizetype first, qsizetype last) {
+  using P = Text::Problem;
   QString text;
   for (qsizetype i = first; i <= last; ++i) {
+    for (const QString *field : {&words[i], &hints01[i], &hints02[i]}) {
+      if (field->contains(QLatin1Char('\r')))
+        return {{}, P::LineBreak, i};
+      if (field->size() > maxFieldLength)
+        return {{}, P::FieldTooLong, i};
+    }
     text += words[i];
     text += QLatin1Char('|');
     text += hints01[i];
     text += QLatin1Char('|');
     text += hints02[i];
     text += QLatin1String("\r\n");
+    // One byte a character in the code page: the text's length is the file's size.
+    if (text.size() > maxFileBytes)
+      return {{}, P::TooLarge, -1};
   }
   if (std::optional<QByteArray> bytes = thai_codepage::encode(text))
-    return {*bytes, -1};
+    return {*bytes, P::None, -1};
   for (qsizetype i = first; i <= last; ++i)
     if (!thai_codepage::canEncode(words[i]) || !thai_codepage::canEncode(hints01[i]) ||
         !thai_codepage::canEncode(hints02[i]))
-      return {{}, i};
-  return {{}, first};
+      return {{}, P::Unencodable, i};
+  return {{}, P::Unencodable, first};
 }
 
 } // namespace vocabulary_file

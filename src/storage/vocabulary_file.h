@@ -19,15 +19,26 @@ namespace vocabulary_file {
 
 constexpr int builtInFields = 5;
 constexpr int customFields = 3;
-// The record count is a 16-bit number and word selection needs one more than it.
-constexpr qsizetype maxGameRecords = 32766;
-// The editor's store holds one more: its indexes run from 0 to 32,766.
-constexpr qsizetype maxEditorRecords = 32767;
+// The record count is a 16-bit number and word selection needs one more than it. The editor
+// keeps to the same bound, so that every file it writes can be played and edited again.
+constexpr qsizetype maxRecords = 32766;
 // The most a text box holds, and more than any word or hint needs: a longer field is a damaged
 // file, and a word of millions of letters would need as many slots.
 constexpr qsizetype maxFieldLength = 32767;
+// 32,766 entries of ordinary words and hints take a few MB; a larger file is no word list.
+constexpr qint64 maxFileBytes = 64 << 20;
 
-enum class Problem { None, Missing, NotAFile, Unreadable, NoRecords, TooManyRecords, FieldTooLong };
+enum class Problem {
+  None,
+  Missing,
+  NotAFile,
+  NotRegular,
+  TooLarge,
+  Unreadable,
+  NoRecords,
+  TooManyRecords,
+  FieldTooLong
+};
 
 struct Contents {
   QList<VocabEntry> entries;
@@ -39,11 +50,11 @@ struct Contents {
 // Blank lines (empty or only spaces) are not records; a line with fewer fields than
 // fieldCount is a record whose missing fields are empty; fields beyond fieldCount are ignored.
 // A file with a field of more than maxFieldLength characters is refused whole.
-Contents parse(QByteArrayView bytes, int fieldCount, qsizetype maxRecords);
-Contents read(const QString &path, int fieldCount, qsizetype maxRecords);
+Contents parse(QByteArrayView bytes, int fieldCount);
+Contents read(const QString &path, int fieldCount);
 
 // Why a file cannot be used, in Thai and then in English, naming it.
-QString describeProblem(const QString &fileName, const Contents &contents, qsizetype maxRecords);
+QString describeProblem(const QString &fileName, const Contents &contents);
 
 // The entries as the editor keeps them: three parallel lists, words and the two hints.
 struct Columns {
@@ -53,10 +64,20 @@ struct Columns {
 };
 Columns columns(const QList<VocabEntry> &entries);
 
+// What a save writes, or why it cannot: nothing is written that could not be read back as the
+// same entries.
 struct Text {
+  enum class Problem {
+    None,
+    Unencodable,  // a character code page 874 cannot hold
+    LineBreak,    // a carriage return, which would end the line inside the entry
+    FieldTooLong, // longer than a file's field may be
+    TooLarge,     // the whole text is larger than a file the game reads
+  };
   QByteArray bytes;
-  qsizetype unencodableIndex = -1; // the first entry that code page 874 cannot hold
-  bool ok() const { return unencodableIndex < 0; }
+  Problem problem = Problem::None;
+  qsizetype index = -1; // the first entry at fault, but for TooLarge
+  bool ok() const { return problem == Problem::None; }
 };
 // Entries first..last of three parallel lists, each line ended by CR LF, encoded as a whole.
 Text entriesText(const QStringList &words, const QStringList &hints01, const QStringList &hints02,

@@ -4,7 +4,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QScopeGuard>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ui {
 namespace {
@@ -12,6 +19,16 @@ QString &folderOverride() {
   static QString folder;
   return folder;
 }
+
+std::function<void(const QString &)> &readObserver() {
+  static std::function<void(const QString &)> observer;
+  return observer;
+}
+
+QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+FileBytes failed(int error) { return {{}, FileBytes::Problem::Unreadable, systemReason(error)}; }
+
 } // namespace
 
 QString programFolder() {
@@ -42,6 +59,11 @@ bool fileExists(const QString &path) {
   return info.exists() && !info.isDir();
 }
 
+bool entryExists(const QString &path) {
+  const QFileInfo info(path);
+  return info.exists() || info.isSymLink();
+}
+
 bool makeFolder(const QString &path) { return QDir().mkpath(path) && folderExists(path); }
 
 bool folderWritable(const QString &path) {
@@ -50,7 +72,7 @@ bool folderWritable(const QString &path) {
 }
 
 QStringList matchingFiles(const QString &folder, const QString &pattern) {
-  return QDir(folder).entryList({pattern}, QDir::Files | QDir::Hidden, QDir::Name);
+  return QDir(folder).entryList({pattern}, QDir::Files, QDir::Name);
 }
 
 QString firstMatch(const QString &folder, const QString &pattern) {
@@ -58,36 +80,92 @@ QString firstMatch(const QString &folder, const QString &pattern) {
   return names.isEmpty() ? QString() : names.first();
 }
 
-FileBytes readWholeFile(const QString &path) {
-  const QFileInfo info(path);
-  if (!info.exists())
-    return {{}, QStringLiteral("not found")};
-  if (info.isDir())
-    return {{}, QStringLiteral("it is a folder")};
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    return {{}, file.errorString()};
-  FileBytes result{file.readAll(), {}};
-  if (file.error() != QFileDevice::NoError)
-    return {{}, file.errorString()};
-  return result;
+QStringList fileNames(const QString &folder) {
+  return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+void setFileReadObserver(std::function<void(const QString &path)> observer) {
+  readObserver() = std::move(observer);
+}
+
+FileBytes readWholeFile(const QString &path, qint64 maxBytes) {
+  using Problem = FileBytes::Problem;
+  if (readObserver())
+    readObserver()(path);
+  // Non-blocking, so that opening a pipe does not wait for a writer that never comes.
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0)
+    return errno == ENOENT || errno == ENOTDIR ? FileBytes{{}, Problem::Missing, {}} : failed(errno);
+  const auto closeFile = qScopeGuard([fd] { ::close(fd); });
+  struct stat status {};
+  if (::fstat(fd, &status) != 0)
+    return failed(errno);
+  if (S_ISDIR(status.st_mode))
+    return {{}, Problem::Folder, {}};
+  if (!S_ISREG(status.st_mode))
+    return {{}, Problem::NotRegular, {}};
+  if (status.st_size > maxBytes)
+    return {{}, Problem::TooLarge, {}};
+
+  FileBytes result;
+  result.bytes.reserve(static_cast<qsizetype>(status.st_size));
+  char buffer[64 * 1024];
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR)
+      continue;
+    if (got < 0)
+      return failed(errno);
+    if (got == 0)
+      return result;
+    if (result.bytes.size() + got > maxBytes)
+      return {{}, Problem::TooLarge, {}};
+    result.bytes.append(buffer, got);
+  }
 }
 
 QString writeFileAtomically(const QString &path, const QByteArray &bytes) {
-  if (QFileInfo(path).isDir())
+  const QFileInfo target(path);
+  if (target.isDir() && !target.isSymLink())
     return QStringLiteral("a folder of that name is in the way");
-  QSaveFile file(path);
-  // Unbuffered, so that a full disk fails the write itself: the commit does not notice a
-  // buffer that could not be flushed, and would put an empty file in place of the old one.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-    return file.errorString();
-  if (file.write(bytes) != bytes.size()) {
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    return reason;
+  // A short hidden name: the target's own name may already be as long as a name can be.
+  QByteArray temporary = QFile::encodeName(target.absolutePath()) + "/.pindrel-XXXXXX";
+  const int fd = ::mkstemp(temporary.data());
+  if (fd < 0)
+    return systemReason(errno);
+  const auto fail = [&](int error) {
+    ::close(fd);
+    ::unlink(temporary.constData());
+    return systemReason(error);
+  };
+  // The file keeps the permissions of the one it replaces; a new one gets the usual ones.
+  struct stat old {};
+  const bool replacesFile = ::lstat(QFile::encodeName(path).constData(), &old) == 0 && S_ISREG(old.st_mode);
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  if (::fchmod(fd, replacesFile ? old.st_mode & 07777 : 0666 & ~mask) != 0)
+    return fail(errno);
+  for (qsizetype written = 0; written < bytes.size();) {
+    const ssize_t n = ::write(fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n < 0)
+      return fail(errno);
+    written += n;
   }
-  if (!file.commit())
-    return file.errorString();
+  if (::fsync(fd) != 0)
+    return fail(errno);
+  if (::close(fd) != 0) {
+    const int error = errno;
+    ::unlink(temporary.constData());
+    return systemReason(error);
+  }
+  // rename() replaces the name itself: a link at path is replaced, not followed.
+  if (::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
+    const int error = errno;
+    ::unlink(temporary.constData());
+    return systemReason(error);
+  }
   return {};
 }
 

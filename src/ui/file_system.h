@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // File and folder services. Every path the program builds starts at the program folder.
 namespace ui {
 
@@ -21,26 +23,39 @@ QString shortName(const QString &path);
 
 bool folderExists(const QString &path);
 bool fileExists(const QString &path);
+// Whether anything stands at path: a file, a folder, or a link, also one to nothing.
+bool entryExists(const QString &path);
 bool makeFolder(const QString &path);
 // Whether files can be made in the folder: false on a read-only file system, or for a user
 // who may not write there (an installed copy).
 bool folderWritable(const QString &path);
 
 // Names of the files (not folders) in folder that match a wildcard pattern such as "*.txt",
-// sorted by name so that "the first match" is the same on every machine.
+// sorted by name so that "the first match" is the same on every machine. Hidden files (a name
+// that begins with ".") are left out, as a file manager leaves them out.
 QStringList matchingFiles(const QString &folder, const QString &pattern);
 QString firstMatch(const QString &folder, const QString &pattern);
+// Every name in folder but those of folders: files, hidden ones, links (also to nothing).
+QStringList fileNames(const QString &folder);
 
 struct FileBytes {
+  enum class Problem { None, Missing, Folder, NotRegular, TooLarge, Unreadable };
   QByteArray bytes;
-  QString error; // the system's reason; empty when the read succeeded
-  bool ok() const { return error.isNull(); }
+  Problem problem = Problem::None;
+  QString error; // the system's reason, for Unreadable
+  bool ok() const { return problem == Problem::None; }
 };
-// One read of the whole file.
-FileBytes readWholeFile(const QString &path);
+// One read of a whole file. Only a regular file is read (links are followed): a device, a pipe
+// or a socket could give bytes without end or never answer. A file larger than maxBytes is
+// refused, before reading and while reading, as a file can grow.
+FileBytes readWholeFile(const QString &path, qint64 maxBytes);
 
 // Writes through a temporary file in the same folder renamed over the target, so a failed
-// write leaves any earlier file whole. Returns the system's reason, or a null string.
+// write leaves any earlier file whole. A link at path is replaced itself, never followed: what
+// it points to stays as it was. Returns the system's reason, or a null string.
 QString writeFileAtomically(const QString &path, const QByteArray &bytes);
+
+// Tests count the files read; null to stop.
+void setFileReadObserver(std::function<void(const QString &path)> observer);
 
 } // namespace ui

@@ -36,6 +36,26 @@ QTextBrowser *makeWindow() {
   return window;
 }
 
+// A help file is a page of text; anything far larger is not one.
+constexpr qint64 helpFileBytes = 4 << 20;
+
+QString describe(FileBytes::Problem problem) {
+  switch (problem) {
+  case FileBytes::Problem::Missing:
+    return QStringLiteral("not found");
+  case FileBytes::Problem::Folder:
+    return QStringLiteral("it is a folder");
+  case FileBytes::Problem::NotRegular:
+    return QStringLiteral("not an ordinary file");
+  case FileBytes::Problem::TooLarge:
+    return QStringLiteral("far too large");
+  case FileBytes::Problem::None:
+  case FileBytes::Problem::Unreadable:
+    break;
+  }
+  return {};
+}
+
 QString missingFileText(const QString &path, const QString &reason) {
   return QStringLiteral("<h2>ขออภัย เปิดไฟล์วิธีใช้ไม่ได้</h2>"
                         "<p>ไม่พบไฟล์ <b>%1</b> หรืออ่านไฟล์ไม่ได้ (%2)</p>"
@@ -47,11 +67,11 @@ QString missingFileText(const QString &path, const QString &reason) {
 // Reads the file afresh each time, so a help file put right while the program runs is seen;
 // a new text opens at its top, where the contents are.
 void showContents(QTextBrowser *window, const QString &path) {
-  const FileBytes file = readWholeFile(path);
+  const FileBytes file = readWholeFile(path, helpFileBytes);
   if (file.ok())
     window->setHtml(QString::fromUtf8(file.bytes));
   else
-    window->setHtml(missingFileText(path, file.error));
+    window->setHtml(missingFileText(path, file.error.isEmpty() ? describe(file.problem) : file.error));
 }
 
 void forgetClosedOwners() {
