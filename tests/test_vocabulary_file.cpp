@@ -55,20 +55,6 @@ private slots:
     QCOMPARE(fields(custom.entries[3]), QStringList({"owl", "", "", "", ""}));
   }
 
-  // Guards against the built-in files shipping with bad lines: five fields, English words.
-  void builtInVocabulariesAreWellFormed() {
-    static const QRegularExpression englishWord(QStringLiteral("^[A-Za-z]{1,12}$"));
-    for (const char *name : {"school.txt", "house.txt", "animals.txt"}) {
-      const QByteArray bytes = ProgramFolder().read(QString::fromLatin1(name));
-      for (const QByteArrayView line : ui::splitLines(bytes)) // a lone LF would join two lines
-        QCOMPARE(ui::splitFields(line).size(), 5);
-      const auto contents = vocabulary_file::parse(bytes, 5, 1000);
-      QVERIFY2(contents.entries.size() >= 40, name);
-      for (const VocabEntry &entry : contents.entries)
-        QVERIFY2(englishWord.match(entry.word).hasMatch() && !fields(entry).contains(QString()),
-                 qPrintable(entry.word));
-    }
-  }
 };
 
 QTEST_GUILESS_MAIN(VocabularyFileTest)
