@@ -1,4 +1,4 @@
-// Reading vocabulary files: line ends, blank lines and fields, and the built-in files.
+// Reading and writing vocabulary files: line ends, blank lines, fields and the limits.
 #include "storage/vocabulary_file.h"
 #include "support/program_folder.h"
 #include "ui/file_system.h"
@@ -112,21 +112,6 @@ private slots:
         QCOMPARE(back.entries.size(), hints.size());
         QCOMPARE(back.entries.at(1).hint01, hints.at(1));
       }
-    }
-  }
-
-  // Guards against the built-in files shipping with bad lines: five fields, English words.
-  void builtInVocabulariesAreWellFormed() {
-    static const QRegularExpression englishWord(QStringLiteral("^[A-Za-z]{1,12}$"));
-    for (const char *name : {"school.txt", "house.txt", "animals.txt"}) {
-      const QByteArray bytes = ProgramFolder().read(QString::fromLatin1(name));
-      for (const QByteArrayView line : ui::splitLines(bytes)) // a lone LF would join two lines
-        QCOMPARE(ui::splitFields(line).size(), 5);
-      const auto contents = vocabulary_file::parse(bytes, 5);
-      QVERIFY2(contents.entries.size() >= 40, name);
-      for (const VocabEntry &entry : contents.entries)
-        QVERIFY2(englishWord.match(entry.word).hasMatch() && !fields(entry).contains(QString()),
-                 qPrintable(entry.word));
     }
   }
 };
