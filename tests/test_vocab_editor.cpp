@@ -1,5 +1,6 @@
 // The vocabulary editor: adding, browsing, correcting, cancelling, and the warnings while typing.
 #include "editor/vocab_editor.h"
+#include "storage/save_dialog.h"
 #include "support/windows.h"
 
 using namespace testing;
@@ -142,6 +143,55 @@ private slots:
     editor = ui::forms::Show<VocabEditor>();
     QCOMPARE(module::arrVocab, QStringList{"Vocab"});
     QCOMPARE(buttonsEnabled(editor), QList<bool>(3, false));
+  }
+
+  // Guards against a line break that reaches a box from the user, however it comes (a record
+  // written from it would break in two), and against a break that a stored field holds being
+  // changed by showing the field.
+  void lineBreaksFromTheUserBecomeSpaces_data() {
+    QTest::addColumn<QString>("way");
+    for (const char *way : {"typed", "pasted", "dropped", "set", "composed"})
+      QTest::newRow(way) << QString::fromLatin1(way);
+  }
+  void lineBreaksFromTheUserBecomeSpaces() {
+    QFETCH(QString, way);
+    const QString broken = QStringLiteral("a pet\nsays\r\nmeow\rand\vpurrs\u0085at\u2028night\u2029!");
+    const QString joined = QStringLiteral("a pet says meow and purrs at night !");
+    MessageRecorder messages;
+    auto *editor = openEditor(true, 1);
+    QLineEdit *hint = box(editor, 1);
+    if (way == u"typed") {
+      QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, broken);
+      QCoreApplication::sendEvent(hint, &key);
+    } else if (way == u"pasted") {
+      QGuiApplication::clipboard()->setText(broken);
+      QTest::keySequence(hint, QKeySequence::Paste);
+    } else if (way == u"dropped") {
+      QMimeData data;
+      data.setText(broken);
+      const QPoint at = hint->rect().center();
+      QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+      QCoreApplication::sendEvent(hint, &enter);
+      QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
+      QCoreApplication::sendEvent(hint, &drop);
+    } else if (way == u"set") {
+      hint->setText(broken);
+    } else {
+      QInputMethodEvent composed;
+      composed.setCommitString(broken);
+      QCoreApplication::sendEvent(hint, &composed);
+    }
+    QCOMPARE(hint->text(), joined);
+    auto *dialog = ui::forms::Show<SaveDialog>();
+    control<QLineEdit>(dialog, "Text1")->setText(QStringLiteral("my\nwords"));
+    QCOMPARE(control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("my words"));
+
+    module::arrVocab = {QStringLiteral("owl")};
+    module::arrHint01 = {QStringLiteral("hoots\nloudly")}; // a lone LF, as a file may hold it
+    module::arrHint02 = {QStringLiteral("at night")};
+    editor->cmdRightArrow->click();
+    QCOMPARE(hint->text(), QStringLiteral("hoots\nloudly"));
+    QCOMPARE(module::arrHint01, QStringList{"hoots\nloudly"});
   }
 
   // Guards against a warning that swallows the key, rules run out of order (key, character,

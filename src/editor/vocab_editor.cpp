@@ -5,6 +5,7 @@
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/message_box.h"
+#include "ui/one_line_box.h"
 #include "ui/controls.h"
 #include "ui/twips.h"
 #include "ui/virtual_key.h"
@@ -35,7 +36,7 @@ VocabEditor::VocabEditor() {
 
 void VocabEditor::createControls() {
   const auto makeBox = [this](const char *name, double left, double top, double width) {
-    return ui::addControl<QLineEdit>(this, name, {left, top, width, 375});
+    return ui::addControl<ui::OneLineBox>(this, name, {left, top, width, 375});
   };
   const auto makeArrow = [this](const char *name, double left, const QString &picture,
                                 void (VocabEditor::*handler)()) {

@@ -11,6 +11,9 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+namespace ui {
+class OneLineBox;
+}
 
 // The vocabulary editor: form "new_vocab". Adds entries to the shared entry store, and lets
 // the user browse the stored entries with the arrows and correct them in place.
@@ -59,11 +62,11 @@ private:
   qint16 navRight = 0;
   qint16 msgAnswer = 0;
 
-  QLineEdit *txtVocab = nullptr;
+  ui::OneLineBox *txtVocab = nullptr;
   QLabel *Label3 = nullptr;
-  QLineEdit *txtHint01 = nullptr;
+  ui::OneLineBox *txtHint01 = nullptr;
   QLabel *Label4 = nullptr;
-  QLineEdit *txtHint02 = nullptr;
+  ui::OneLineBox *txtHint02 = nullptr;
   QPushButton *Command2 = nullptr;
   QPushButton *cmdNext = nullptr;
   QLabel *Label5 = nullptr;

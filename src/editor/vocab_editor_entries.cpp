@@ -4,6 +4,7 @@
 #include "storage/pindrel_module.h"
 #include "storage/vocabulary_file.h"
 #include "ui/message_box.h"
+#include "ui/one_line_box.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -124,9 +125,9 @@ void VocabEditor::cmdRightArrow_Click() {
 // the element and writes nothing back. An index outside the store (an empty file being edited)
 // shows empty boxes.
 void VocabEditor::ShowEntry(qint16 index) {
-  txtVocab->setText(arrVocab.value(index));
-  txtHint01->setText(arrHint01.value(index));
-  txtHint02->setText(arrHint02.value(index));
+  txtVocab->setStoredText(arrVocab.value(index));
+  txtHint01->setStoredText(arrHint01.value(index));
+  txtHint02->setStoredText(arrHint02.value(index));
 }
 
 // While browsing, the boxes are bound to the entry shown: an edit is stored at once. The edit

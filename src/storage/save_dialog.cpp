@@ -4,6 +4,7 @@
 #include "storage/save_name.h"
 #include "ui/file_system.h"
 #include "ui/message_box.h"
+#include "ui/one_line_box.h"
 #include "ui/controls.h"
 #include "ui/twips.h"
 
@@ -26,7 +27,7 @@ SaveDialog::SaveDialog() {
                            {5520, 1200, 1575, 495}, &SaveDialog::Command2_Click);
   Label2 = ui::addLabel(this, "Label2", QStringLiteral("Data file(s) created earlier. (if any)"),
                         {1800, 480, 2415, 255});
-  Text1 = ui::addControl<QLineEdit>(this, "Text1", {1560, 3000, 3375, 315});
+  Text1 = ui::addControl<ui::OneLineBox>(this, "Text1", {1560, 3000, 3375, 315});
   // Labels take no focus, so the tab order runs over the other four.
   setTabOrder(File1, cmdSave);
   setTabOrder(cmdSave, Command2);

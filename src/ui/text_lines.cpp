@@ -31,4 +31,28 @@ QList<QByteArrayView> splitFields(QByteArrayView line) {
   return fields;
 }
 
+QString joinLines(QStringView text) {
+  QString joined;
+  joined.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    switch (text[i].unicode()) {
+    case u'\r':
+      if (i + 1 < text.size() && text[i + 1] == u'\n')
+        ++i;
+      [[fallthrough]];
+    case u'\n':
+    case u'\v':
+    case u'\f':
+    case 0x0085:
+    case 0x2028:
+    case 0x2029:
+      joined += u' ';
+      break;
+    default:
+      joined += text[i];
+    }
+  }
+  return joined;
+}
+
 } // namespace ui
