@@ -40,6 +40,23 @@ private slots:
               accessibleText(widget, QAccessible::Description), "accessible");
   }
 
+  // Guards against the keyboard starting, or going on to the next word, on a button that a
+  // Space or Enter meant for nothing presses (a hint costs a point); Tab must still reach it.
+  void theWindowItselfHoldsTheFocusAtEachNewWord() {
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    for (int word = 0; word < 2; ++word) {
+      QCOMPARE(QApplication::focusWidget(), m_window);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      QCOMPARE(board(m_window), QStringLiteral("panel 0, keys 26, hints 10, score %1, list 0").arg(2 * word));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdHint01"));
+      QTest::keyClicks(m_window, "cat");
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // on to the next word
+    }
+  }
+
   // Guards against a game that needs the mouse (Tab skips a control, Enter does not go on, the
   // focus is lost after a game) and a guess, hint or result that a screen reader never hears.
   void theKeyboardAlonePlaysAWordAndEachStepIsAnnounced() {
@@ -64,5 +81,5 @@ private slots:
   }
 };
 
-QTEST_MAIN(AccessibilityTest)
+WINDOWS_TEST_MAIN(AccessibilityTest)
 #include "test_accessibility.moc"

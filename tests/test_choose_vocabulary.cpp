@@ -2,6 +2,7 @@
 // the chooser dialog.
 #include "shell/application.h"
 #include "support/windows.h"
+#include "ui/file_system.h"
 
 using namespace testing;
 
@@ -85,7 +86,80 @@ private slots:
     QCOMPARE(checkMarks(reopened), (QList<bool>{false, false, false, true}));
     QCOMPARE(caption(reopened, "lblFileInUse"), QStringLiteral("กำลังใช้ข้อมูลจากไฟล์  birds.txt"));
   }
+
+  // Guards against a check mark that Qt's own click leaves behind or takes away: after every
+  // step exactly one of the four vocabulary items is checked, the one being played (none only
+  // while nothing is loaded), whatever was clicked, cancelled or could not be read.
+  void exactlyOneCheckMarkNamesTheVocabularyInPlay() {
+    ProgramFolder folder;
+    folder.writeCustom(QStringLiteral("birds.txt"), "owl|hoots|at night\r\n");
+    MessageRecorder messages;
+    QFile::rename(folder.filePath("school.txt"), folder.filePath("school.off"));
+    QPointer<QWidget> window = ui::forms::Show<GameWindow>();
+    const auto marks = [&window] { // the checked items, by the letter of their vocabulary
+      QString checked;
+      for (const char *name : {"mnuHouse", "mnuSchool", "mnuAnimals", "mnuCustVocab"})
+        if (control<QAction>(window, QString::fromLatin1(name))->isChecked())
+          checked += QLatin1Char(name[3]);
+      return checked;
+    };
+    const auto choose = [&](const char *item) { control<QAction>(window, QString::fromLatin1(item))->trigger(); };
+    const auto cancelChooser = [&](const QString &playing) {
+      choose("mnuCustVocab");
+      QCOMPARE(marks(), playing); // the chooser is open, the same vocabulary plays on
+      click(form("frmSelectCustVocab"), "cmdCancel");
+      QCOMPARE(marks(), playing);
+    };
+    QCOMPARE(marks(), QString()); // nothing could be loaded
+    choose("mnuSchool");
+    QCOMPARE(marks(), QString());
+    QFile::rename(folder.filePath("school.off"), folder.filePath("school.txt"));
+    choose("mnuSchool");
+    QCOMPARE(marks(), QStringLiteral("S"));
+    choose("mnuSchool"); // the same again
+    QCOMPARE(marks(), QStringLiteral("S"));
+    cancelChooser(QStringLiteral("S"));
+    QFile::remove(folder.filePath("house.txt"));
+    choose("mnuHouse");
+    QCOMPARE(marks(), QStringLiteral("S"));
+    choose("mnuAnimals");
+    QCOMPARE(marks(), QStringLiteral("A"));
+    QFile::remove(folder.filePath("animals.txt"));
+    choose("mnuAnimals"); // in use, but gone since
+    QCOMPARE(marks(), QStringLiteral("A"));
+    chooseFile(control<QAction>(window, "mnuCustVocab"), QStringLiteral("birds.txt"));
+    window = form("Pindrel");
+    QCOMPARE(marks(), QStringLiteral("C"));
+    cancelChooser(QStringLiteral("C"));
+    choose("mnuHouse");
+    QCOMPARE(marks(), QStringLiteral("C"));
+    choose("mnuSchool");
+    QCOMPARE(marks(), QStringLiteral("S"));
+    control<QAction>(window, "mnuCreate")->trigger();
+    addEntry(form("new_vocab"), "cat", "a pet", "meows");
+    click(form("new_vocab"), "cmdSave");
+    control<QLineEdit>(form("frmSave"), "Text1")->setText(QStringLiteral("pets"));
+    click(form("frmSave"), "cmdSave");
+    processDeferredDeletes();
+    window = form("Pindrel");
+    QCOMPARE(marks(), QStringLiteral("C"));
+  }
+
+  // Guards against the chosen file read twice: once by the chooser to find it usable, again by
+  // the main window it reopens.
+  void chosenFileIsReadOnce() {
+    ProgramFolder folder;
+    folder.writeCustom(QStringLiteral("birds.txt"), "owl|hoots|at night\r\n");
+    QStringList reads;
+    ui::setFileReadObserver([&reads](const QString &path) { reads.append(ui::shortName(path)); });
+    const auto stop = qScopeGuard([] { ui::setFileReadObserver({}); });
+    auto *window = ui::forms::Show<GameWindow>();
+    reads.clear();
+    chooseFile(control<QAction>(window, "mnuCustVocab"), QStringLiteral("birds.txt"));
+    QCOMPARE(caption(form("Pindrel"), "lblFileInUse"), QStringLiteral("กำลังใช้ข้อมูลจากไฟล์  birds.txt"));
+    QCOMPARE(reads, QStringList{"birds.txt"});
+  }
 };
 
-QTEST_MAIN(ChooseVocabularyTest)
+WINDOWS_TEST_MAIN(ChooseVocabularyTest)
 #include "test_choose_vocabulary.moc"

@@ -1,6 +1,8 @@
 // Playing words in the real main window: guessing, the gallows, winning, losing, hints and the
 // difficult words.
+#include "storage/thai_codepage.h"
 #include "support/windows.h"
+#include "ui/twips.h"
 
 using namespace testing;
 
@@ -82,6 +84,82 @@ private slots:
     QCOMPARE(slotLabels.size(), qMax<qsizetype>(1, word.size()));
   }
 
+  // Guards against a hint the player paid for that cannot be read whole: cut off at the box's
+  // edge, wrapped out of it, or cut without its whole text at hand. Every built-in hint and
+  // hints of 60 English and Thai characters fit the box at 7 to 8 points; only a hint that
+  // cannot (60 capital Ws) is cut with "…".
+  void everyHintIsReadWholeInItsBox() {
+    ProgramFolder folder;
+    QString lines;
+    for (const char *name : {"school.txt", "house.txt", "animals.txt"})
+      lines += thai_codepage::decode(folder.read(QString::fromLatin1(name)));
+    const QString english = QStringLiteral("The subject where you learn about plants, animals and light.");
+    const QString thai = QStringLiteral("สัตว์เลี้ยงตัวเล็กที่ชอบไล่จับหนู ร้องเหมียวเหมียว ชอบนอนกลางวันบนโซฟา").left(60);
+    const QString tooWide(60, u'W');
+    lines += QStringLiteral("zzz|%1|%2|m|s\r\nqqq|%3|x|m|s\r\n").arg(english, thai, tooWide);
+    auto *window = startGameOn(folder, lines);
+    QCOMPARE(english.size() + thai.size(), 120);
+    const QRect boxes[] = {ui::twipsRect(4680, 2360, 3615, 375), ui::twipsRect(4680, 2760, 3615, 375)};
+    QStringList cut;
+    for (int game = 0; game < window->intWordCount; ++game) {
+      click(window, "cmdHint01");
+      click(window, "cmdHint02");
+      for (int i = 0; i < 2; ++i) {
+        const auto *label = control<QLabel>(window, i == 0 ? "lblHint01" : "lblHint02");
+        const QString hint = i == 0 ? window->strHint01 : window->strHint02;
+        QCOMPARE(label->geometry(), boxes[i]);
+        QVERIFY2(label->sizeHint().width() <= label->width() && label->font().pointSizeF() >= 7,
+                 qPrintable(hint));
+        if (label->text() != hint) {
+          cut.append(hint);
+          QVERIFY(label->text().endsWith(u'…'));
+          QCOMPARE(label->toolTip() + label->accessibleDescription(), hint + hint);
+        }
+      }
+      winGame(window);
+      click(window, "Command1_0");
+    }
+    QCOMPARE(cut.join(u"\n"), tooWide);
+  }
+
+  // Guards against a score cut off (four digits and a sign did not fit), or a score label that
+  // leaves its centre, covers the letter keys or passes the window's edge.
+  void scoreShowsWholeDownToItsLowest() {
+    ProgramFolder folder;
+    auto *window = startGameOn(folder, QStringLiteral("a|h|h|m|s\r\n"));
+    const auto *score = control<QLabel>(window, "lblScore");
+    const QRect design = ui::twipsRect(7320, 600, 855, 855);
+    const QRect keys = control<QLabel>(window, "Letter_12")->geometry();
+    for (int game = 1; game <= 16385; ++game) { // two hints and a loss: 2 points each
+      click(window, "cmdHint01");
+      click(window, "cmdHint02");
+      QTest::keyClicks(window, "bcdefghij");
+      if (game == 1931 || game == 16385) {
+        QCOMPARE(score->text(), game == 1931 ? QStringLiteral("-3862") : QStringLiteral("-32768"));
+        QVERIFY(score->sizeHint().width() <= score->width());
+        QCOMPARE(score->x() * 2 + score->width(), design.x() * 2 + design.width());
+        QCOMPARE(QList<int>({score->y(), score->height()}), QList<int>({design.y(), design.height()}));
+        QVERIFY(score->x() > keys.right() && score->geometry().right() < score->parentWidget()->width());
+      }
+      click(window, "Command1_0");
+    }
+  }
+
+  // Guards against a letter typed with Alt, Ctrl or Meta (a menu key or a shortcut) taken for a
+  // guess; Shift is only a capital.
+  void onlyPlainOrShiftedLettersAreGuesses() {
+    ProgramFolder folder;
+    auto *window = startGameOn(folder, QStringLiteral("cat|h1|h2|m|s\r\n"));
+    for (const Qt::KeyboardModifier held : {Qt::AltModifier, Qt::ControlModifier, Qt::MetaModifier})
+      for (const Qt::Key key : {Qt::Key_A, Qt::Key_E})
+        QTest::keyClick(window, key, held);
+    QCOMPARE(board(window), QStringLiteral("panel 0, keys 26, hints 10, score 0, list 0"));
+    QTest::keyClick(window, Qt::Key_A, Qt::ShiftModifier);
+    QTest::keyClick(window, Qt::Key_E, Qt::ShiftModifier);
+    QCOMPARE(shownSlots(window), QStringLiteral("_A_"));
+    QCOMPARE(board(window), QStringLiteral("panel 0, keys 24, hints 10, score 0, list 0"));
+  }
+
   // Guards against a list and its meanings that drift apart, a popup that will not reopen,
   // text cut off in it (long text wraps and the popup grows downward), and type-ahead in the
   // list taking the player's letters.
@@ -122,5 +200,5 @@ private slots:
   }
 };
 
-QTEST_MAIN(GamePlayTest)
+WINDOWS_TEST_MAIN(GamePlayTest)
 #include "test_game_play.moc"

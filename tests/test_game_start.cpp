@@ -55,5 +55,5 @@ private slots:
   }
 };
 
-QTEST_MAIN(GameStartTest)
+WINDOWS_TEST_MAIN(GameStartTest)
 #include "test_game_start.moc"

@@ -138,5 +138,5 @@ private slots:
   }
 };
 
-QTEST_MAIN(HostileFilesTest)
+WINDOWS_TEST_MAIN(HostileFilesTest)
 #include "test_hostile_files.moc"

@@ -167,5 +167,5 @@ private slots:
   }
 };
 
-QTEST_MAIN(SaveAndEditTest)
+WINDOWS_TEST_MAIN(SaveAndEditTest)
 #include "test_save_and_edit.moc"

@@ -20,7 +20,6 @@ class ShellTest : public QObject {
   Q_OBJECT
 
 private slots:
-  void initTestCase() { pindrel::prepareApplication(); }
   void cleanup() { resetProgram(); }
 
   // Guards against a splash that shows its version wrongly (padded numbers), hands over to the
@@ -110,5 +109,5 @@ private slots:
   }
 };
 
-QTEST_MAIN(ShellTest)
+WINDOWS_TEST_MAIN(ShellTest)
 #include "test_shell.moc"

@@ -66,5 +66,5 @@ private slots:
   }
 };
 
-QTEST_MAIN(SoakTest)
+WINDOWS_TEST_MAIN(SoakTest)
 #include "test_soak.moc"

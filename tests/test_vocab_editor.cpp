@@ -249,5 +249,5 @@ private slots:
   }
 };
 
-QTEST_MAIN(VocabEditorTest)
+WINDOWS_TEST_MAIN(VocabEditorTest)
 #include "test_vocab_editor.moc"

@@ -28,11 +28,18 @@ const QColor fileInUseBack(255, 255, 192);
 
 void setSingleBorder(QFrame *frame) { frame->setFrameStyle(QFrame::Box | QFrame::Plain); }
 
+// A character typed as such: with Alt, Ctrl or Meta held, a key is a command (a menu, a
+// shortcut), not a letter; Shift only makes a capital.
+bool isTyped(const QKeyEvent &key) {
+  return key.text().size() == 1 &&
+         !(key.modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier));
+}
+
 } // namespace
 
-GameWindow::GameWindow()
+GameWindow::GameWindow(std::optional<QList<VocabEntry>> checkedEntries)
     : Letter(QStringLiteral("Letter"), [this](int index) { Letter_Click(index); }),
-      Word(QStringLiteral("Word"), nullptr) {
+      Word(QStringLiteral("Word"), nullptr), m_checkedEntries(std::move(checkedEntries)) {
   setWindowTitle(QStringLiteral("Pindrel : Vokabin"));
   createMenus();
   createControls();
@@ -88,6 +95,8 @@ void GameWindow::createControls() {
   lstDifficultWords =
       ui::addControl<QListWidget>(m_client, "lstDifficultWords", {6360, 3480, 1815, 1740});
   lstDifficultWords->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Every word is one line: the list need not measure all of them again at each new one.
+  lstDifficultWords->setUniformItemSizes(true);
   lstDifficultWords->installEventFilter(this);
   // A click shows the meaning also when the word is already the selected one.
   connect(lstDifficultWords, &QListWidget::itemClicked, this,
@@ -166,8 +175,6 @@ void GameWindow::createMenus() {
 void GameWindow::Form_Load() {
   ui::centreOnScreen(this);
   ui::setHelpFile(ui::programPath(QStringLiteral("help04.hlp")));
-  mnuSchool->setChecked(true);
-  mnuHouse->setChecked(false);
 
   // Playing needs nothing written; making and editing vocabulary need "Custom Vocab".
   const QString customFolder = ui::customVocabFolder();
@@ -220,10 +227,19 @@ void GameWindow::ReportUnwritableCustomFolder() {
                               "program from there.")
                    .arg(ui::programFolder()),
                ui::vbOKExclamation);
+  } else if (ui::folderExists(ui::customVocabFolder())) {
+    ui::MsgBox(QStringLiteral("บันทึกไฟล์ลงในโฟลเดอร์ \"Custom Vocab\" ไม่ได้ "
+                              "จึงเล่นคำศัพท์ที่อยู่ในโฟลเดอร์นั้นได้ แต่สร้างและแก้ไขคำศัพท์ไม่ได้\n\n"
+                              "The folder \"Custom Vocab\" cannot be written to: the "
+                              "vocabularies in it can be played, but making and editing "
+                              "vocabulary is switched off."),
+               ui::vbOKExclamation);
   } else {
-    ui::MsgBox(QStringLiteral("ใช้โฟลเดอร์ \"Custom Vocab\" ไม่ได้ จึงใช้ได้เฉพาะคำศัพท์ของโปรแกรม\n\n"
-                              "The folder \"Custom Vocab\" could not be made or cannot be "
-                              "written to, so only the program's own vocabularies can be used."),
+    ui::MsgBox(QStringLiteral("สร้างโฟลเดอร์ \"Custom Vocab\" ไม่ได้ จึงใช้ได้เฉพาะคำศัพท์ของโปรแกรม "
+                              "และสร้างคำศัพท์เองไม่ได้\n\n"
+                              "The folder \"Custom Vocab\" could not be made, so only the "
+                              "program's own vocabularies can be played, and making vocabulary "
+                              "is switched off."),
                ui::vbOKExclamation);
   }
 }
@@ -233,7 +249,7 @@ void GameWindow::ReportUnwritableCustomFolder() {
 bool GameWindow::eventFilter(QObject *watched, QEvent *event) {
   if (watched == lstDifficultWords && event->type() == QEvent::KeyPress) {
     const auto *key = static_cast<QKeyEvent *>(event);
-    if (key->text().size() == 1 && key->text()[0].isLetter()) {
+    if (isTyped(*key) && key->text()[0].isLetter()) {
       Form_KeyPress(key->text()[0].unicode());
       return true;
     }
@@ -242,7 +258,7 @@ bool GameWindow::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void GameWindow::keyPressEvent(QKeyEvent *event) {
-  if (event->text().size() == 1) {
+  if (isTyped(*event)) {
     Form_KeyPress(event->text()[0].unicode());
     return;
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/vocabulary_in_use.h"
 #include "storage/vocabulary_file.h"
 #include "ui/clickable_label.h"
 #include "ui/control_array.h"
@@ -11,6 +12,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -25,10 +27,15 @@ class ImageBox;
 class GameWindow : public QMainWindow, public ui::Form {
   Q_OBJECT
 
+  static inline const QString hint01Description = QStringLiteral("hint 1");
+  static inline const QString hint02Description = QStringLiteral("hint 2");
+
 public:
   static constexpr const char *formName = "Pindrel";
 
-  GameWindow();
+  // checkedEntries: those of the custom file the window opens on, already read and found usable,
+  // so that the file is not read a second time.
+  explicit GameWindow(std::optional<QList<VocabEntry>> checkedEntries = std::nullopt);
 
   void Form_Load() override;
   void Form_Unload() override;
@@ -41,6 +48,12 @@ public:
   // Where word orders take their seed; tests make it fixed, the game takes it from the clock.
   static void setSeedSource(std::function<quint32()> source);
 
+  const VocabularyInUse &vocabularyInUse() const { return m_vocabularyInUse; }
+
+signals:
+  void vocabularyInUseChanged();
+
+public:
   // The game state. Read by tests; written only by the window's own procedures.
   QList<VocabEntry> arrWordTable;
   qint16 intWordCount = 0;
@@ -96,6 +109,8 @@ private:
   void GameWon();
   void ShowStage(int stage);
   void ShowScore();
+  void showScoreCaption(const QString &caption);
+  void showHint(QLabel *label, const QString &hint, const QString &description);
 
   // What a screen reader hears (game_window_accessibility.cpp).
   void describeKey(int index, bool used);
@@ -122,6 +137,8 @@ private:
   void mnuContents_Click();
   void mnuAbout_Click();
 
+  void setVocabularyInUse(VocabularyInUse vocabulary);
+
   QWidget *m_client = nullptr;
   ui::ControlArray<ui::ClickableLabel> Letter;
   ui::ControlArray<ui::ClickableLabel> Word;
@@ -138,5 +155,8 @@ private:
   QFrame *Frame1 = nullptr;
   QLabel *Label1 = nullptr;
   std::array<QPushButton *, 2> Command1{};
+
+  std::optional<QList<VocabEntry>> m_checkedEntries;
+  VocabularyInUse m_vocabularyInUse;
 
 };

@@ -29,8 +29,8 @@ void GameWindow::makeKeyboardFriendly() {
   setTabOrder(Command1[1], lstDifficultWords);
   lstDifficultWords->setAccessibleName(Label2->text());
   lblScore->setAccessibleDescription(lblScoreLabel->text());
-  lblHint01->setAccessibleDescription(QStringLiteral("hint 1"));
-  lblHint02->setAccessibleDescription(QStringLiteral("hint 2"));
+  lblHint01->setAccessibleDescription(hint01Description);
+  lblHint02->setAccessibleDescription(hint02Description);
 }
 
 void GameWindow::describeKey(int index, bool used) {

@@ -6,10 +6,12 @@
 #include "game/int16.h"
 #include "game/show_meaning.h"
 #include "ui/file_system.h"
+#include "ui/fitted_text.h"
 #include "ui/forms.h"
 #include "ui/picture.h"
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -31,11 +33,25 @@ void GameWindow::ShowStage(int stage) {
   imgPindrel->setPicture(ui::LoadPicture(stageFile(stage)));
 }
 
-void GameWindow::ShowScore() { lblScore->setText(QString::number(intScore)); }
+void GameWindow::ShowScore() { showScoreCaption(QString::number(intScore)); }
+
+// Every score from -32768 to 32767 shows whole: the label widens about its centre as far as
+// the number needs, between the letter keys and the window's edge.
+void GameWindow::showScoreCaption(const QString &caption) {
+  lblScore->setText(caption);
+  const int keysRight = Letter[0]->x() + 13 * Letter[0]->width();
+  ui::widenAboutCentre(lblScore, ui::twipsRect(7320, 600, 855, 855), keysRight, m_client->width());
+}
+
+// A hint the player paid for is read whole, in its box: smaller when it must be, cut with its
+// whole text in the tooltip only when even the smallest size is too wide.
+void GameWindow::showHint(QLabel *label, const QString &hint, const QString &description) {
+  ui::showOnOneLine(label, QApplication::font(), 7, hint, description);
+}
 
 void GameWindow::ResetBoard() {
   intNextWord = 1;
-  lblScore->setText(QStringLiteral("0"));
+  showScoreCaption(QStringLiteral("0"));
   intScore = 0;
   Frame1->hide();
   ShowStage(0);
@@ -55,7 +71,6 @@ void GameWindow::StartNextWord() {
   }
   Word[1]->setText(QString());
   SelectWord();
-  setFocus(Qt::OtherFocusReason);
 }
 
 void GameWindow::Letter_Click(int index) { Guess(index); }
@@ -136,7 +151,7 @@ void GameWindow::GameLost() {
 
 void GameWindow::cmdHint01_Click() {
   const bool hadFocus = focusWidget() == cmdHint01;
-  lblHint01->setText(strHint01);
+  showHint(lblHint01, strHint01, hint01Description);
   intScore = int16::add(intScore, -1);
   ShowScore();
   cmdHint01->setEnabled(false);
@@ -147,7 +162,7 @@ void GameWindow::cmdHint01_Click() {
 }
 
 void GameWindow::cmdHint02_Click() {
-  lblHint02->setText(strHint02);
+  showHint(lblHint02, strHint02, hint02Description);
   intScore = int16::add(intScore, -1);
   ShowScore();
   cmdHint02->setEnabled(false);

@@ -15,6 +15,7 @@
 #include <QPushButton>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -37,14 +38,21 @@ void GameWindow::setSeedSource(std::function<quint32()> source) { seedSource() =
 bool GameWindow::RetrieveData(const QString &path) {
   const QString previousCaption = lblFileInUse->text();
   lblFileInUse->setText(fileInUseCaption + ui::shortName(path));
-  std::optional<QList<VocabEntry>> entries =
-      readVocabulary(path, blnBuiltIn ? VocabularyUse::BuiltIn : VocabularyUse::Custom);
+  std::optional<QList<VocabEntry>> entries = std::exchange(m_checkedEntries, std::nullopt);
+  if (!entries)
+    entries = readVocabulary(path, blnBuiltIn ? VocabularyUse::BuiltIn : VocabularyUse::Custom);
   if (!entries) {
     lblFileInUse->setText(previousCaption);
     return false;
   }
   TakeVocabulary(std::move(*entries));
+  setVocabularyInUse({blnBuiltIn, ui::shortName(path)});
   return true;
+}
+
+void GameWindow::setVocabularyInUse(VocabularyInUse vocabulary) {
+  m_vocabularyInUse = std::move(vocabulary);
+  emit vocabularyInUseChanged();
 }
 
 // Takes a file that was read and found usable: the table, its count and a new order.
@@ -61,8 +69,8 @@ void GameWindow::MakeWordOrder(qint16 n) {
 
 void GameWindow::SelectWord() {
   cmdHint02->setEnabled(false);
-  lblHint01->setText(QString());
-  lblHint02->setText(QString());
+  showHint(lblHint01, {}, hint01Description);
+  showHint(lblHint02, {}, hint02Description);
   intWrongGuesses = 0;
   intLettersFound = 0;
   double nextLeft = ui::twips(Word[1]->x()) + ui::twips(Word[1]->width());
@@ -93,6 +101,9 @@ void GameWindow::SelectWord() {
   }
   describeSlots();
   announceNewWord();
+  // The window itself takes the keys of a new word: a Space or Enter meant for nothing does
+  // not press a button that costs a point. Tab still goes to the buttons.
+  setFocus(Qt::OtherFocusReason);
 }
 
 // The 26 letter keys, made from Letter(0): two rows that touch, "A" to "M" and "N" to "Z".
@@ -139,15 +150,6 @@ void GameWindow::ChooseCategory(const QString &name) {
 
   emptyDiffList();
   blnBuiltIn = true;
-  mnuSchool->setChecked(false);
-  mnuHouse->setChecked(false);
-  mnuAnimals->setChecked(false);
-  if (name == QLatin1String("school.txt"))
-    mnuSchool->setChecked(true);
-  else if (name == QLatin1String("house.txt"))
-    mnuHouse->setChecked(true);
-  else if (name == QLatin1String("animals.txt"))
-    mnuAnimals->setChecked(true);
   Word[1]->setText(QString());
   for (int i = 1; i <= 25; ++i)
     Letter.Unload(i);
@@ -156,12 +158,12 @@ void GameWindow::ChooseCategory(const QString &name) {
     Word.Unload(static_cast<int>(i));
   cmdHint01->setEnabled(true);
   cmdHint02->setEnabled(false);
-  mnuCustVocab->setChecked(false);
-  lblHint01->setText(QString());
-  lblHint02->setText(QString());
+  showHint(lblHint01, {}, hint01Description);
+  showHint(lblHint02, {}, hint02Description);
   // RetrieveData, on the file read before anything changed.
   lblFileInUse->setText(fileInUseCaption + name);
   TakeVocabulary(std::move(*entries));
+  setVocabularyInUse({true, name});
   SelectWord();
 }
 

@@ -1,6 +1,5 @@
 #include "game/select_cust_vocab.h"
 
-#include "game/game_window.h"
 #include "storage/pindrel_module.h"
 #include "storage/vocabulary_reader.h"
 #include "ui/file_system.h"
@@ -9,7 +8,6 @@
 #include "ui/controls.h"
 #include "ui/twips.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -46,17 +44,12 @@ void SelectCustVocab::cmdOK_Click() {
   // Reopening the main window ends the game in progress, so a file that cannot be played
   // must be found out before that: the player keeps the game, the score and the list.
   const QString name = pindrelModule::strFileInUse;
-  if (!readVocabulary(ui::customVocabPath(name), VocabularyUse::Custom)) {
+  std::optional<QList<VocabEntry>> entries = readVocabulary(ui::customVocabPath(name), VocabularyUse::Custom);
+  if (!entries) {
     pindrelModule::strFileInUse.clear();
     return;
   }
-
-  ui::forms::Unload(QString::fromLatin1(GameWindow::formName));
-  ui::forms::Unload(QString::fromLatin1(formName));
-  GameWindow *window = ui::forms::Show<GameWindow>();
-  window->mnuCustVocab->setChecked(true);
-  window->mnuHouse->setChecked(false);
-  window->mnuSchool->setChecked(false);
+  emit fileChosen(name, *entries);
 }
 
 void SelectCustVocab::cmdCancel_Click() { ui::forms::Unload(QString::fromLatin1(formName)); }

@@ -1,6 +1,7 @@
 #include "shell/application.h"
 
 #include "game/game_window.h"
+#include "shell/navigation.h"
 #include "shell/splash.h"
 #include "ui/fonts.h"
 #include "ui/forms.h"
@@ -43,6 +44,7 @@ int run(int argc, char *argv[]) {
   prepareApplication();
   QApplication::setQuitOnLastWindowClosed(false);
   const ProgramEnd end([] { QApplication::quit(); });
+  const Navigation navigation;
   ui::forms::Show<Splash>();
   return app.exec();
 }

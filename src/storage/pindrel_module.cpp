@@ -8,8 +8,6 @@
 #include "ui/forms.h"
 #include "ui/message_box.h"
 
-#include <QAction>
-
 namespace pindrelModule {
 
 QString strFileInUse;
@@ -119,11 +117,6 @@ bool SaveData(QString &fileName) {
   strFileInUse = target;
   ui::forms::Unload(QStringLiteral("new_vocab"));
   ui::forms::Unload(QString::fromLatin1(GameWindow::formName));
-  GameWindow *game = ui::forms::Load<GameWindow>();
-  game->mnuCustVocab->setEnabled(true);
-  game->mnuCustVocab->setChecked(true);
-  game->mnuHouse->setChecked(false);
-  game->mnuSchool->setChecked(false);
   ui::forms::Show<GameWindow>();
   ui::MsgBox(QStringLiteral("บันทึกข้อมูลเรียบร้อยแล้ว"), ui::vbOKOnly);
   return true;

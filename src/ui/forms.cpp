@@ -44,6 +44,7 @@ void adopt(QWidget *window, Form *form) {
   window->setAttribute(Qt::WA_QuitOnClose, false);
   window->installEventFilter(new CloseBoxUnloads(window));
   registry().insert(window->objectName(), {window, form});
+  emit notifier().loaded(window->objectName(), window);
 }
 } // namespace detail
 

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <utility>
+
 namespace ui {
 
 // What every window of the program has: a form name and its load and unload handlers.
@@ -30,6 +32,8 @@ QStringList loadedNames();
 class Notifier : public QObject {
   Q_OBJECT
 signals:
+  // Before the window's load handler runs, so that the shell can connect to it first.
+  void loaded(const QString &name, QWidget *window);
   void unloaded(const QString &name);
 };
 Notifier &notifier();
@@ -40,11 +44,12 @@ void adopt(QWidget *window, Form *form);
 
 template <class T> T *get() { return qobject_cast<T *>(find(QString::fromLatin1(T::formName))); }
 
-// Creates the window and runs its load handler; a loaded window is returned as it is.
-template <class T> T *Load() {
+// Creates the window (with args, if any, for its constructor) and runs its load handler; a loaded
+// window is returned as it is.
+template <class T, class... Args> T *Load(Args &&...args) {
   if (T *window = get<T>())
     return window;
-  auto *window = new T();
+  auto *window = new T(std::forward<Args>(args)...);
   window->setObjectName(QString::fromLatin1(T::formName));
   detail::adopt(window, window);
   window->Form_Load();
@@ -52,8 +57,8 @@ template <class T> T *Load() {
 }
 
 // Modeless show, loading the window first when it is not loaded.
-template <class T> T *Show() {
-  T *window = Load<T>();
+template <class T, class... Args> T *Show(Args &&...args) {
+  T *window = Load<T>(std::forward<Args>(args)...);
   window->show();
   window->raise();
   window->activateWindow();

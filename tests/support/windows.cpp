@@ -1,6 +1,14 @@
 #include "support/windows.h"
 
+#include "shell/application.h"
+#include "shell/navigation.h"
+
 namespace testing {
+
+void prepareProgram() {
+  pindrel::prepareApplication();
+  static const pindrel::Navigation navigation;
+}
 
 void resetProgram() {
   for (const QString &name : ui::forms::loadedNames())

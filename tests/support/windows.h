@@ -14,6 +14,10 @@
 // editor and the file choosers.
 namespace testing {
 
+// What the program sets up before its first window (names, fonts), for a test program that
+// drives the windows; WINDOWS_TEST_MAIN runs it.
+void prepareProgram();
+
 // Unloads every window that is loaded, lets the deferred deletions run and forgets the file in
 // use and the file being edited, so each test starts as the program does.
 void resetProgram();
@@ -58,3 +62,15 @@ void addEntry(QWidget *editor, const QString &word, const QString &hint01, const
 void chooseFile(QAction *command, const QString &name);
 
 } // namespace testing
+
+// The main() of a test program that drives the windows, as QTEST_MAIN, with the application
+// prepared as the program prepares it.
+#define WINDOWS_TEST_MAIN(TestObject)                                                             \
+  int main(int argc, char *argv[]) {                                                             \
+    QApplication app(argc, argv);                                                                \
+    app.setAttribute(Qt::AA_Use96Dpi, true);                                                     \
+    testing::prepareProgram();                                                                   \
+    TestObject tc;                                                                               \
+    QTEST_SET_MAIN_SOURCE_PATH                                                                   \
+    return QTest::qExec(&tc, argc, argv);                                                        \
+  }
