@@ -14,10 +14,9 @@ its letters and may take two hints, one in English and one in Thai. Every
 lost word goes to a list of difficult words with its Thai meaning and an
 example sentence. Three vocabularies come with the game, and a built-in
 editor makes more.]])
-# The install writes the menu entry's Exec line from CMAKE_INSTALL_PREFIX: staged through
-# DESTDIR, the prefix stays /usr instead of becoming CPack's staging folder.
-set(CPACK_SET_DESTDIR ON)
-set(CPACK_INSTALL_PREFIX /usr)
+# The DEB generator stages through DESTDIR, so CMAKE_INSTALL_PREFIX stays /usr during the
+# install and the menu entry's Exec line names /usr/bin/pindrel, not the staging folder.
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
