@@ -19,33 +19,31 @@ dpkg-deb -x "$deb" "$root" || { echo "package: FAIL: dpkg-deb -x $deb failed" >&
 field() { dpkg-deb -f "$deb" "$1"; }
 problem() { echo "  $*" >&2; }
 
-# The package names of a Depends line, one a line, without versions; alternatives count too.
-depends_names() {
-  field Depends | tr ',|' '\n\n' | sed -E 's/\(.*\)//; s/:any$//; s/^ +//; s/ +$//' | grep .
-}
+# The package names of the Depends line, one a line, without versions or architectures;
+# alternatives count too.
+depends=$(field Depends | tr ',|' '\n\n' | sed -E 's/\(.*\)//; s/^ +//; s/ +$//; s/:[a-z0-9-]+$//')
 
-# Guards against: a package apt installs under another name, or at a version other than the
-# program's own.
+# Fault: apt knows the package under another name, or at a version that is not the program's.
 control_names_pindrel_at_the_project_version() {
   local ok=0
   [ "$(field Package)" = pindrel ] || { problem "Package is '$(field Package)'"; ok=1; }
-  [ "$(field Version)" = "$version" ] || { problem "Version is '$(field Version)', the project's is $version"; ok=1; }
+  [ "$(field Version)" = "$version" ] ||
+    { problem "Version is '$(field Version)', the project's is $version"; ok=1; }
   return $ok
 }
 
-# Guards against: a Depends line without the Qt libraries (dpkg-shlibdeps not run) or without
-# what Qt loads at run time, so that apt installs a program that cannot show a window or Thai.
+# Fault: Depends lacks the Qt libraries (no dpkg-shlibdeps) or what Qt loads only at run time.
 depends_names_what_the_program_needs() {
   local ok=0 name
   for name in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libthai0 \
     qt6-speech-flite-plugin fonts-thai-tlwg fonts-dejavu-core; do
-    depends_names | grep -qx -- "$name" || { problem "Depends does not name $name: $(field Depends)"; ok=1; }
+    grep -qx -- "$name" <<<"$depends" ||
+      { problem "Depends does not name $name: $(field Depends)"; ok=1; }
   done
   return $ok
 }
 
-# Guards against: files staged somewhere other than /usr (another prefix, CPack's staging
-# folder) or left out of the package.
+# Fault: files staged outside usr/bin, usr/lib and usr/share (another prefix), or left out.
 files_lie_where_the_install_puts_them() {
   local ok=0 file target
   for file in usr/lib/pindrel/pindrel usr/lib/pindrel/school.txt usr/lib/pindrel/house.txt \
@@ -59,13 +57,13 @@ files_lie_where_the_install_puts_them() {
   [ "$(find "$root/usr/share/metainfo" -name '*.metainfo.xml' 2>/dev/null | wc -l)" -eq 1 ] ||
     { problem "usr/share/metainfo does not hold exactly one .metainfo.xml"; ok=1; }
   local stray
-  stray=$(cd "$root" && find . -mindepth 1 -maxdepth 1 ! -name usr; find usr -mindepth 1 -maxdepth 1 ! -name bin ! -name lib ! -name share)
+  stray=$(cd "$root" && find . -mindepth 1 -maxdepth 1 ! -name usr &&
+    find usr -mindepth 1 -maxdepth 1 ! -name bin ! -name lib ! -name share)
   [ -z "$stray" ] || { problem "files outside usr/bin, usr/lib and usr/share: $stray"; ok=1; }
   return $ok
 }
 
-# Guards against: a package that ships the build's symbols and debug information, several
-# times the size a user needs to download.
+# Fault: the package ships the build's symbols and debug information, several times the size.
 program_is_stripped() {
   local sections
   sections=$(readelf -S -W "$root/usr/lib/pindrel/pindrel") || return 1
@@ -75,8 +73,7 @@ program_is_stripped() {
   fi
 }
 
-# Guards against: a menu entry that starts a path of the build machine (the staging folder)
-# instead of the installed command, or that a desktop refuses.
+# Fault: the menu entry starts a path of the build machine (CPack's staging), or is invalid.
 menu_entry_starts_the_installed_command() {
   local ok=0 desktop="$root/usr/share/applications/pindrel.desktop" complaints
   grep -qx 'Exec="/usr/bin/pindrel"' "$desktop" ||
@@ -86,8 +83,7 @@ menu_entry_starts_the_installed_command() {
   return $ok
 }
 
-# Guards against: AppStream metadata that a software centre rejects, whose launchable names no
-# menu entry of the package, or whose newest release is not the packaged version.
+# Fault: AppStream rejects the metadata, its launchable names no entry, or its release is old.
 metainfo_validates_and_describes_this_release() {
   local ok=0 metainfo newest
   metainfo=$(find "$root/usr/share/metainfo" -name '*.metainfo.xml' | head -n1)
@@ -97,20 +93,22 @@ metainfo_validates_and_describes_this_release() {
   # The whole tree: the launchable must name a menu entry that the package holds.
   appstreamcli validate-tree --no-net "$root" >"$work/validate-tree.log" 2>&1 ||
     { problem "appstreamcli validate-tree: $(cat "$work/validate-tree.log")"; ok=1; }
-  newest=$(grep -o '<release [^>]*version="[^"]*"' "$metainfo" | head -n1 | sed -E 's/.*version="([^"]*)"/\1/')
-  [ "$newest" = "$version" ] || { problem "the newest <release> is '$newest', the package is $version"; ok=1; }
+  newest=$(grep -o '<release [^>]*version="[^"]*"' "$metainfo" | head -n1 |
+    sed -E 's/.*version="([^"]*)"/\1/')
+  [ "$newest" = "$version" ] ||
+    { problem "the newest <release> is '$newest', the package is $version"; ok=1; }
   return $ok
 }
 
-# Guards against: a Depends entry that names no package of this Debian release, or a version
-# it cannot satisfy, which apt only reports on the user's machine.
+# Fault: a Depends entry or version that this Debian release cannot satisfy.
 apt_resolves_the_package() {
   # --reinstall: the same answer on a machine where this version is installed already.
   if ! apt-get install --simulate --reinstall "$deb" >"$work/apt.log" 2>&1; then
     problem "apt-get install --simulate: $(cat "$work/apt.log")"
     return 1
   fi
-  grep -q '^Inst pindrel ' "$work/apt.log" || { problem "apt would not install pindrel: $(cat "$work/apt.log")"; return 1; }
+  grep -q '^Inst pindrel ' "$work/apt.log" ||
+    { problem "apt would not install pindrel: $(cat "$work/apt.log")"; return 1; }
 }
 
 passed=0
