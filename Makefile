@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps configure build run test test-sanitize fuzz bench clean screenshots install
+.PHONY: deps configure build run test test-sanitize fuzz bench clean screenshots install package
 
 deps:
 	@bash scripts/install-deps.sh
@@ -66,6 +66,11 @@ screenshots: build
 PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package $(BUILD)/pindrel_VERSION_ARCH.deb: the same layout under /usr, with the
+# AppStream metadata; its Depends come from dpkg-shlibdeps and cmake/Packaging.cmake.
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD)

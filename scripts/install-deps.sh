@@ -10,6 +10,7 @@ packages=(
   fonts-thai-tlwg fonts-dejavu-core
   xvfb xdotool x11-utils desktop-file-utils
   libbenchmark-dev clang libclang-rt-14-dev
+  dpkg-dev appstream
 )
 
 missing=()

@@ -8,7 +8,17 @@
 #                                  plays PREFIX/bin/pindrel there with its program folder
 #                                  mounted read-only, as a copy under /usr is for its users: the
 #                                  program must say so at start-up, play, and write nothing
+#   run-smoke.sh --package DEB     extracts the Debian package into a temporary root and plays
+#                                  its usr/bin/pindrel the same way, read-only
+#
+# Every run has a HOME of its own in the temporary folder, so no run touches the real one.
 set -euo pipefail
+
+# What a read-only program folder does for its user: today a message at start-up (Create and
+# Edit off) and no "Custom Vocab" anywhere. When "Custom Vocab" moves to the user's data folder,
+# this is the one place to change: expect_message=false, expect_user_vocab=true.
+expect_message=true
+expect_user_vocab=false
 
 say() { echo "smoke: $*"; }
 fail() {
@@ -40,7 +50,19 @@ cleanup() {
 }
 trap cleanup EXIT
 
+export HOME="$work/home"
+unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME XDG_STATE_HOME
+mkdir -p "$HOME"
+user_vocab="$HOME/.local/share/pindrel/Custom Vocab"
+
+# The program folder is mounted read-only in a mount namespace of the program's own; this
+# probes whether the machine lets us.
+can_mount_read_only() {
+  unshare --mount --propagation private sh -c 'mount --bind -o ro "$1" "$1"' sh "$1" 2>/dev/null
+}
+
 read_only=false
+tree=""
 if [ "${1:-}" = "--install" ]; then
   [ $# -eq 2 ] || fail "usage: run-smoke.sh --install BUILD_DIR"
   prefix="$work/prefix"
@@ -57,17 +79,32 @@ if [ "${1:-}" = "--install" ]; then
   fi
   program="$prefix/bin/pindrel"
   folder="$prefix/lib/pindrel"
-  if unshare --mount --propagation private sh -c 'mount --bind -o ro "$1" "$1"' sh "$folder" 2>/dev/null; then
-    read_only=true
-  else
-    say "no read-only mount here: the installed copy is played writable"
-  fi
+  tree="$prefix"
+elif [ "${1:-}" = "--package" ]; then
+  [ $# -eq 2 ] && [ -f "$2" ] || fail "usage: run-smoke.sh --package DEB"
+  tree="$work/root"
+  dpkg-deb -x "$2" "$tree" || fail "dpkg-deb -x $2 failed"
+  program="$tree/usr/bin/pindrel"
+  folder="$tree/usr/lib/pindrel"
+  [ -x "$program" ] || fail "the package has no usr/bin/pindrel"
 else
-  [ $# -eq 1 ] && [ -x "$1/pindrel" ] || fail "usage: run-smoke.sh PROGRAM_FOLDER | --install BUILD_DIR"
+  [ $# -eq 1 ] && [ -x "$1/pindrel" ] || fail "usage: run-smoke.sh PROGRAM_FOLDER | --install BUILD_DIR | --package DEB"
   folder="$work/program"
   cp -R "$1" "$folder"
   rm -rf "$folder/Custom Vocab"
   program="$folder/pindrel"
+fi
+
+if [ -n "$tree" ]; then
+  if can_mount_read_only "$folder"; then
+    read_only=true
+  else
+    say "no read-only mount here: the installed copy is played writable"
+  fi
+  # Every file of the installed tree with its size and time, to show afterwards that nothing
+  # was written there.
+  listing() { find "$tree" -printf '%P %y %s %T@\n' | sort; }
+  listing >"$work/tree.before"
 fi
 
 # A display of our own: Xvfb chooses a free number and writes it once it is ready.
@@ -101,7 +138,7 @@ geometry "$splash"
 xdotool mousemove --window "$splash" 386 133 click 1
 say "clicked the splash"
 
-if $read_only; then
+if $read_only && $expect_message; then
   wait_for 10 has_new_window "$splash" || fail "no message about the read-only folder"
   message=$(new_window "$splash")
   xdotool windowfocus "$message" key Return
@@ -136,7 +173,18 @@ wait "$game" || status=$?
 
 if $read_only; then
   [ ! -e "$folder/Custom Vocab" ] || fail "the read-only copy got a \"Custom Vocab\" folder"
+  listing | diff "$work/tree.before" - >"$work/tree.diff" ||
+    fail "the program wrote into the installed tree: $(cat "$work/tree.diff")"
+  if $expect_user_vocab; then
+    [ -d "$user_vocab" ] || fail "no \"Custom Vocab\" in the user's data folder"
+    result="\"Custom Vocab\" made in the user's data folder"
+  else
+    [ ! -e "$user_vocab" ] || fail "a \"Custom Vocab\" appeared in the user's data folder"
+    result="nothing written"
+  fi
 else
   [ -d "$folder/Custom Vocab" ] || fail "no \"Custom Vocab\" folder in the copy"
+  [ ! -e "$user_vocab" ] || fail "a writable copy made \"Custom Vocab\" in the user's data folder"
+  result="\"Custom Vocab\" made"
 fi
-say "passed: status 0, $( $read_only && echo 'nothing written' || echo '"Custom Vocab" made')"
+say "passed: status 0, $result"

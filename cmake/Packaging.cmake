@@ -1,0 +1,32 @@
+# The Debian package: the install above under /usr, plus the AppStream metadata, built by
+# `cpack` in the build folder (`make package`).
+
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/data/org.pindrel.pindrel.metainfo.xml
+  DESTINATION share/metainfo)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME pindrel)
+set(CPACK_PACKAGE_VENDOR "Pindrel developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "English vocabulary game for Thai-speaking learners")
+set(CPACK_PACKAGE_DESCRIPTION [[
+A hidden English word stands as a row of empty boxes; the learner guesses
+its letters and may take two hints, one in English and one in Thai. Every
+lost word goes to a list of difficult words with its Thai meaning and an
+example sentence. Three vocabularies come with the game, and a built-in
+editor makes more.]])
+# The DEB generator stages through DESTDIR, so CMAKE_INSTALL_PREFIX stays /usr during the
+# install and the menu entry's Exec line names /usr/bin/pindrel, not the staging folder.
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Pindrel developers")
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# What Qt loads at run time, which dpkg-shlibdeps cannot see in the binary: the platform
+# plugins, libthai for breaking Thai text, the speech engine, and the fonts the program maps
+# the Windows font names to.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "qt6-qpa-plugins, libthai0, qt6-speech-flite-plugin, fonts-thai-tlwg, fonts-dejavu-core")
+
+include(CPack)
