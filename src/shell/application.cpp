@@ -12,8 +12,9 @@
 namespace pindrel {
 
 void prepareApplication() {
+  // The name only: a display name would be appended to every window's title by the window
+  // system's platform plugin, and each title is exactly the window's caption.
   QApplication::setApplicationName(QStringLiteral("Pindrel"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Pindrel"));
   QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                           .arg(PINDREL_VERSION_MAJOR)
                                           .arg(PINDREL_VERSION_MINOR)

@@ -2,8 +2,9 @@
 # The real program on a real X display (its own Xvfb, the xcb platform, no window manager),
 # played as a learner would: the splash, a click on it, a few typed letters, a hint, Exit.
 #
-#   run-smoke.sh PROGRAM_FOLDER    plays a temporary copy of the folder (e.g. build/bin); the
-#                                  copy must end with a "Custom Vocab" folder in it
+#   run-smoke.sh PROGRAM_FOLDER    plays a temporary copy of the folder (e.g. build/bin) on a
+#                                  vocabulary of one word, loses it and looks up its meaning;
+#                                  the copy must end with a "Custom Vocab" folder in it
 #   run-smoke.sh --install BUILD   installs BUILD into a temporary prefix, checks the layout and
 #                                  plays PREFIX/bin/pindrel there with its program folder
 #                                  mounted read-only, as a copy under /usr is for its users: the
@@ -92,6 +93,7 @@ else
   folder="$work/program"
   cp -R "$1" "$folder"
   rm -rf "$folder/Custom Vocab"
+  printf 'cat|a pet|a pet too|a meaning|The cat sleeps.\r\n' >"$folder/school.txt"
   program="$folder/pindrel"
 fi
 
@@ -129,6 +131,13 @@ window_named() { xdotool search --onlyvisible --pid "$game" --name "$1" >/dev/nu
 new_window() { windows | grep -vx "$1" | head -n1; }
 has_new_window() { [ -n "$(new_window "$1")" ]; }
 geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
+# The title the window system shows (a desktop shows _NET_WM_NAME, not WM_NAME): exactly the
+# window's caption, nothing appended.
+check_title() {
+  local shown
+  shown=$(xprop -id "$1" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')
+  [ "$shown" = "$2" ] || fail "the window system shows the title \"$shown\", not \"$2\""
+}
 
 wait_for 30 one_window || fail "no splash appeared"
 splash=$(windows)
@@ -148,6 +157,7 @@ fi
 wait_for 10 window_named '^Pindrel : Vokabin' || fail "the main window did not appear"
 main=$(xdotool search --onlyvisible --pid "$game" --name '^Pindrel : Vokabin' | head -n1)
 wait_for 10 one_window || fail "the splash did not close"
+check_title "$main" "Pindrel : Vokabin"
 geometry "$main"
 menu_bar=$((HEIGHT - 373))
 xdotool windowfocus "$main"
@@ -156,6 +166,19 @@ say "typed e, a, s, t"
 # Give me a hint: 3000, 2360 twips, 1575 x 375, below the menu bar.
 xdotool mousemove --window "$main" 252 $((menu_bar + 170)) click 1
 say "took a hint"
+
+if [ -z "$tree" ]; then
+  # CAT: e and s were wrong, seven more lose it; the list then holds it, and a click on it opens
+  # its meaning. The popup's OK: 1440, 1200 twips, 1335 x 495.
+  xdotool type --delay 30 bdfghij
+  xdotool mousemove --window "$main" 440 $((menu_bar + 240)) click 1
+  wait_for 5 has_new_window "$main" || fail "the meaning of the lost word did not open"
+  popup=$(new_window "$main")
+  check_title "$popup" "ความหมายของ คำศัพท์"
+  xdotool mousemove --window "$popup" 140 96 click 1
+  wait_for 5 one_window || fail "the meaning popup did not close at its OK"
+  say "lost CAT and read its meaning"
+fi
 
 # Exit: the last item of the menu bar's first menu.
 xdotool mousemove --window "$main" 20 $((menu_bar / 2)) click 1
