@@ -35,16 +35,24 @@ test-sanitize: deps
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	ctest --test-dir build-sanitize --output-on-failure
 
-# Each libFuzzer target for FUZZ_SECONDS from its seed corpus.
+# Each libFuzzer target for FUZZ_SECONDS from its seeds, with inputs up to 256 KiB: the reader's
+# seeds (a first byte for the kind of file, then its bytes) include files at its limits (32,766 and 32,767 short lines, a field of 32,767 and of
+# 32,768 characters), made here rather than kept in the repository.
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = vocabulary_reader save_name
+FUZZ_LIMITS = build-fuzz/limits/vocabulary_reader
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPINDREL_FUZZ=ON -DBUILD_TESTING=OFF
 	cmake --build build-fuzz --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	mkdir -p $(FUZZ_LIMITS) build-fuzz/limits/save_name
+	(printf 0; yes 'a' | head -n 32766 | sed 's/$$/\r/') >$(FUZZ_LIMITS)/records-32766
+	(printf 1; yes 'a' | head -n 32767 | sed 's/$$/\r/') >$(FUZZ_LIMITS)/records-32767
+	(printf 0; head -c 32767 /dev/zero | tr '\0' a; echo '|hint|hint') >$(FUZZ_LIMITS)/field-32767
+	(printf 1; head -c 32768 /dev/zero | tr '\0' a; echo '|hint|hint') >$(FUZZ_LIMITS)/field-32768
 	set -e; for t in $(FUZZ_TARGETS); do \
 	  mkdir -p build-fuzz/corpus/$$t; \
-	  build-fuzz/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	    -artifact_prefix=build-fuzz/fuzz/$$t- build-fuzz/corpus/$$t tests/fuzz/seeds/$$t; \
+	  build-fuzz/fuzz/fuzz_$$t -max_len=262144 -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=build-fuzz/fuzz/$$t- build-fuzz/corpus/$$t tests/fuzz/seeds/$$t build-fuzz/limits/$$t; \
 	done
 
 # The vocabulary benchmarks in a Release build of their own, then the start-up figures on a

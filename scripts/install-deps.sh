@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build ccache make pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-qpa-plugins
   libgl-dev libxkbcommon-dev
-  fonts-thai-tlwg fonts-dejavu-core
+  fonts-thai-tlwg fonts-dejavu-core libthai0
   xvfb xdotool x11-utils desktop-file-utils
   libbenchmark-dev clang libclang-rt-14-dev
   dpkg-dev appstream

@@ -1,20 +1,50 @@
-// Feeds any bytes to the vocabulary reader, as a damaged or hostile file would.
+// Feeds any bytes to the vocabulary reader as a file, as a damaged or hostile file would reach
+// it: through the opening step and the parser, with the limits the game and the editor use.
 #include "storage/thai_codepage.h"
 #include "storage/vocabulary_file.h"
+#include "ui/file_system.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 
 #include <cstdint>
 #include <cstdlib>
 
+namespace {
+
+QString scratchFile() {
+  static const QString path =
+      QDir::temp().filePath(QStringLiteral("fuzz-vocabulary-%1.txt").arg(QCoreApplication::applicationPid()));
+  return path;
+}
+
+void write(const QString &path, QByteArrayView bytes) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes.data(), bytes.size()) != bytes.size())
+    std::abort();
+}
+
+} // namespace
+
+// The first byte says which kind of file the rest is read as: custom or built-in.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-  const QByteArrayView bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+  if (size == 0)
+    return 0;
+  const int fields = data[0] % 2 ? vocabulary_file::builtInFields : vocabulary_file::customFields;
+  const QByteArrayView bytes(reinterpret_cast<const char *>(data + 1), static_cast<qsizetype>(size - 1));
 
   // Every byte decodes to a character that encodes back to the same byte.
   if (thai_codepage::encode(thai_codepage::decode(bytes)) != bytes.toByteArray())
     std::abort();
 
-  for (const int fields : {vocabulary_file::customFields, vocabulary_file::builtInFields}) {
-    const auto contents = vocabulary_file::parse(bytes, fields, 64);
-    if (contents.entries.size() > 64)
+  // The opening step gives the file's bytes, all of them and no more.
+  write(scratchFile(), bytes);
+  if (ui::readWholeFile(scratchFile(), vocabulary_file::maxFileBytes).bytes != bytes)
+    std::abort();
+  {
+    const auto contents = vocabulary_file::read(scratchFile(), fields);
+    if (contents.entries.size() > vocabulary_file::maxRecords)
       std::abort();
     if (contents.ok() == contents.entries.isEmpty())
       std::abort();
