@@ -55,7 +55,7 @@ private slots:
     static const QRegularExpression englishWord(QStringLiteral("^[A-Za-z]{1,12}$"));
     const QByteArray bytes = ProgramFolder().read(name);
     for (const QByteArrayView line : ui::splitLines(bytes)) // a lone LF would join two lines
-      QCOMPARE(ui::splitFields(line).size(), 5);
+      QCOMPARE(vocabulary_file::splitFields(line).size(), 5);
     const auto contents = vocabulary_file::parse(bytes, vocabulary_file::builtInFields);
     QVERIFY2(contents.entries.size() >= 40, qPrintable(name));
     QSet<QString> seen;

@@ -93,7 +93,7 @@ private slots:
     QCOMPARE(ui::forms::Load<ChooseFileDialog>()->findChild<QListWidget *>()->count(), offered);
     QCOMPARE(ui::forms::Load<SaveDialog>()->findChild<QListWidget *>()->count(), offered);
     ui::forms::Unload(QString::fromLatin1(SaveDialog::formName));
-    QCOMPARE(game->mnuCustVocab->isEnabled(), bool(offered));
+    QCOMPARE(menuItem(game, "mnuCustVocab")->isEnabled(), bool(offered));
     if (!offered)
       return;
     fs::remove(path);
@@ -110,18 +110,18 @@ private slots:
         fs::create_symlink(fifo, path);
     } else
       writeRaw(path, bytes);
-    const QString word = game->strWord;
-    chooseFile(game->mnuCustVocab, listed);
+    const QString word = state(game).strWord;
+    chooseFile(menuItem(game, "mnuCustVocab"), listed);
     auto *now = ui::forms::get<GameWindow>();
     // Refused leaves the same window on the same word; a file taken is played on as many slots.
-    QCOMPARE(warned() && now == game && now->strWord == word ? refused : now->intWordCount, gameRecords);
+    QCOMPARE(warned() && now == game && state(now).strWord == word ? refused : state(now).intWordCount, gameRecords);
     QCOMPARE(now->findChildren<QLabel *>(QRegularExpression("^Word_")).size(),
-             qMax<qsizetype>(now->strWord.size(), 1));
+             qMax<qsizetype>(state(now).strWord.size(), 1));
 
     messages.clear();
     module::arrVocab = module::arrHint01 = module::arrHint02 = {"kept"};
     module::strEditFile = QStringLiteral("kept.txt");
-    chooseFile(now->mnuEditData, listed);
+    chooseFile(menuItem(now, "mnuEditData"), listed);
     QWidget *editor = form("new_vocab");
     if (editorRecords == refused) { // the store and the file edited as they were, and no editor
       QVERIFY(warned() && !editor);

@@ -61,8 +61,8 @@ private slots:
              qPrintable(messages.texts.first()));
     QVERIFY(!timerRunning);
     auto *window = ui::forms::get<GameWindow>();
-    QCOMPARE(QList<bool>({window->mnuCustVocab->isEnabled(), window->mnuEditData->isEnabled(),
-                          window->mnuCreate->isEnabled()}),
+    QCOMPARE(QList<bool>({menuItem(window, "mnuCustVocab")->isEnabled(), menuItem(window, "mnuEditData")->isEnabled(),
+                          menuItem(window, "mnuCreate")->isEnabled()}),
              QList<bool>({customFile, false, false}));
   }
 };

@@ -97,7 +97,7 @@ private slots:
     QPointer<GameWindow> old = ui::forms::Show<GameWindow>();
     if (file.isEmpty())
       messages.answers = {ui::vbNo};
-    edited.isNull() ? old->mnuCreate->trigger() : chooseFile(old->mnuEditData, existing);
+    edited.isNull() ? menuItem(old, "mnuCreate")->trigger() : chooseFile(menuItem(old, "mnuEditData"), existing);
     QPointer<QWidget> editor = form("new_vocab");
     addEntry(editor, "cat", setup == u"emoji" ? "🐶" : " x|y ", "meow");
     addEntry(editor, "dog", "a pet", "meow");
@@ -152,16 +152,16 @@ private slots:
     MessageRecorder messages;
     folder.writeCustom(QStringLiteral("birds.txt"), birds);
     GameWindow *game = ui::forms::Show<GameWindow>();
-    game->mnuCreate->trigger();
+    menuItem(game, "mnuCreate")->trigger();
     QPointer<QWidget> before = form("new_vocab");
-    chooseFile(game->mnuEditData, QString());
+    chooseFile(menuItem(game, "mnuEditData"), QString());
     QCOMPARE(messages.texts, QStringList{"กรุณาคลิกเลือกไฟล์ก่อนครับ"});
     QCOMPARE(messages.styles, QList<int>{0});
     click(form("frmChooseFile"), "cmdCancel");
     folder.writeCustom(QStringLiteral("later.txt"), birds);
-    game->mnuEditData->trigger();
+    menuItem(game, "mnuEditData")->trigger();
     QCOMPARE(control<QListWidget>(form("frmChooseFile"), "ChooseFile")->count(), 1);
-    chooseFile(game->mnuEditData, QStringLiteral("birds.txt"));
+    chooseFile(menuItem(game, "mnuEditData"), QStringLiteral("birds.txt"));
     QVERIFY(!before && !form("frmChooseFile"));
     QCOMPARE(form("new_vocab")->windowTitle(), QStringLiteral("แก้ไขข้อมูลในไฟล์ birds.txt"));
   }

@@ -1,4 +1,4 @@
-// Start and end: the splash, the main window's menu commands, help, and when the program ends.
+// The start: the splash, its version, its timer, its clicks and its keys, and the program's end.
 #include "shell/application.h"
 #include "shell/splash.h"
 #include "support/windows.h"
@@ -7,14 +7,8 @@ using namespace testing;
 using Act = std::function<void()>;
 Q_DECLARE_METATYPE(Act)
 
-static QTextBrowser *helpWindow() {
-  for (QWidget *window : QApplication::topLevelWidgets())
-    if (window->objectName() == QLatin1String("helpViewer") && window->isVisible())
-      return qobject_cast<QTextBrowser *>(window);
-  return nullptr;
-}
 static Splash *splash() { return ui::forms::get<Splash>(); }
-static GameWindow *game() { return ui::forms::get<GameWindow>(); }
+static GameWindow *mainWindow() { return ui::forms::get<GameWindow>(); }
 
 class ShellTest : public QObject {
   Q_OBJECT
@@ -52,60 +46,8 @@ private slots:
     act();
     processDeferredDeletes();
     QCOMPARE(ui::forms::IsLoaded(QStringLiteral("frmSplash")), outcome == u"nothing");
-    QCOMPARE(game() && game()->isVisible(), outcome == u"main window");
+    QCOMPARE(mainWindow() && mainWindow()->isVisible(), outcome == u"main window");
     QCOMPARE(quits, outcome == u"end" ? 1 : 0);
-  }
-
-  // Guards against help that opens anywhere but at its contents, loses its text at a link or
-  // fails without a word when its file is missing; a second Create that keeps what the first
-  // editor held or switches the meanings on for a user file; and windows (hidden ones and the
-  // editor included) that outlive the main window and keep the program running with nothing
-  // to see.
-  void menuCommandsThenClosingEndEverything_data() {
-    QTest::addColumn<Act>("close");
-    QTest::newRow("Exit") << Act([] { game()->mnuExit->trigger(); });
-    QTest::newRow("close box") << Act([] { game()->close(); });
-    QTest::newRow("quit button") << Act([] { click(game(), "Command1_1"); });
-  }
-  void menuCommandsThenClosingEndEverything() {
-    QFETCH(Act, close);
-    ProgramFolder folder;
-    folder.writeCustom(QStringLiteral("birds.txt"), "owl|hoots|wise\r\n");
-    pindrelModule::strFileInUse = pindrelModule::strEditFile = QStringLiteral("birds.txt");
-    int quits = 0;
-    const pindrel::ProgramEnd end([&quits] { ++quits; });
-    auto *window = ui::forms::Show<GameWindow>();
-    window->mnuContents->trigger();
-    QTextBrowser *help = helpWindow();
-    QVERIFY(help && help->toPlainText().contains(QStringLiteral("สารบัญ / Contents")));
-    help->setSource(QUrl(QStringLiteral("#play")));
-    QVERIFY(help->verticalScrollBar()->value() > 0 && help->toPlainText().contains("สารบัญ / Contents"));
-    window->mnuContents->trigger();
-    QCOMPARE(helpWindow(), help);
-    QCOMPARE(help->verticalScrollBar()->value(), 0);
-    QVERIFY(QFile::remove(folder.filePath(QStringLiteral("help04.hlp"))));
-    window->mnuContents->trigger();
-    QVERIFY(help->toPlainText().contains("ขออภัย") && help->toPlainText().contains("help04.hlp"));
-
-    window->mnuCreate->trigger();
-    QTest::keyClicks(control<QLineEdit>(form("new_vocab"), "txtVocab"), "giraffe");
-    window->mnuCreate->trigger();
-    processDeferredDeletes();
-    QCOMPARE(control<QLineEdit>(form("new_vocab"), "txtVocab")->text(), QString());
-    QVERIFY(pindrelModule::strEditFile.isEmpty() && !window->blnBuiltIn);
-
-    window->mnuAbout->trigger();
-    window->mnuEditData->trigger();
-    ui::forms::Hide(QStringLiteral("frmChooseFile"));
-    loseGame(window);
-    control<QListWidget>(window, "lstDifficultWords")->item(0)->setSelected(true);
-    ui::forms::Hide(QStringLiteral("frmShowMeaning"));
-    QCOMPARE(ui::forms::loadedNames().size(), 5);
-    close();
-    processDeferredDeletes();
-    QCOMPARE(ui::forms::loadedNames(), QStringList());
-    QVERIFY(!helpWindow());
-    QCOMPARE(quits, 1);
   }
 };
 

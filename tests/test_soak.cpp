@@ -33,7 +33,7 @@ private slots:
         click(window, i == 0 ? "cmdHint01" : "cmdHint02");
       lose ? loseGame(window) : winGame(window);
     };
-    const auto widgets = [window] { return qApp->allWidgets().size() - window->strWord.size(); };
+    const auto widgets = [window] { return qApp->allWidgets().size() - state(window).strWord.size(); };
     const char *categories[] = {"mnuHouse", "mnuAnimals", "mnuSchool"};
     qsizetype widgetsAfterWarmUp = 0, memoryAfterWarmUp = 0, lost = 0;
     // 10,000 mixed games, then school's one-letter words: 16,384 wins take the score to its edge.
@@ -53,9 +53,9 @@ private slots:
     QCOMPARE(caption(window, "lblScore"), QStringLiteral("32767"));
     const QListWidget *list = control<QListWidget>(window, "lstDifficultWords");
     QCOMPARE(qsizetype(list->count()), lost);
-    QCOMPARE(window->arrDiffInfo[0].size(), lost);
+    QCOMPARE(state(window).arrDiffInfo[0].size(), lost);
     for (int j = 0; j < list->count(); ++j) // each lost word's own meaning and sentence
-      QCOMPARE(window->arrDiffInfo[0][j] + " / " + window->arrDiffInfo[1][j],
+      QCOMPARE(state(window).arrDiffInfo[0][j] + " / " + state(window).arrDiffInfo[1][j],
                QStringLiteral("meaning of %1 / sentence of %1").arg(list->item(j)->text()));
     QCOMPARE(widgets(), widgetsAfterWarmUp);
     QCOMPARE(messages.texts, QStringList());

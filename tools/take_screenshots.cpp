@@ -7,6 +7,7 @@
 #include "game/select_cust_vocab.h"
 #include "shell/about.h"
 #include "shell/application.h"
+#include "shell/navigation.h"
 #include "shell/splash.h"
 #include "storage/choose_file_dialog.h"
 #include "storage/save_dialog.h"
@@ -119,6 +120,7 @@ int main(int argc, char *argv[]) {
     return 2;
   }
   pindrel::prepareApplication();
+  const pindrel::Navigation navigation;
   output.setPath(QString::fromLocal8Bit(argv[2]));
   QDir().mkpath(output.path());
 
@@ -130,7 +132,7 @@ int main(int argc, char *argv[]) {
   QDir(folder.path()).mkdir(QStringLiteral("Custom Vocab"));
   writeCustom(QStringLiteral("birds.txt"), QStringLiteral("owl|it hoots at night|นกฮูก\r\n"));
   writeCustom(QStringLiteral("fruit.txt"), QStringLiteral("mango|yellow and sweet|มะม่วง\r\n"));
-  GameWindow::setSeedSource([] { return 11u; });
+  game::setSeedSource([] { return 11u; });
   // No message is expected on the way; one would wait for a click that never comes.
   ui::setMsgBoxHandler([](const QString &text, int) {
     std::fprintf(stderr, "take_screenshots: unexpected message: %s\n", qPrintable(text));
@@ -144,13 +146,13 @@ int main(int argc, char *argv[]) {
   ui::forms::Unload(QStringLiteral("frmSplash"));
 
   auto *game = qobject_cast<GameWindow *>(ui::forms::Show<GameWindow>());
-  for (const QChar letter : letters(game->strWord, true, 2) + letters(game->strWord, false, 3))
+  for (const QChar letter : letters(game->game().state().strWord, true, 2) + letters(game->game().state().strWord, false, 3))
     typeLetter(game, letter);
   child<QPushButton>(game, "cmdHint01")->click();
   child<QPushButton>(game, "cmdHint02")->click();
   shoot(game, "main-window");
 
-  for (const QChar letter : letters(game->strWord, false, 9))
+  for (const QChar letter : letters(game->game().state().strWord, false, 9))
     typeLetter(game, letter);
   shoot(game, "lost-game");
 

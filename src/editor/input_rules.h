@@ -29,4 +29,15 @@ std::optional<Warning> keyPress(int characterCode);
 std::optional<Warning> wordLength(qsizetype length);
 std::optional<Warning> hintLength(qsizetype length);
 
+// The add button's checks, in their order: a word, without a space, both hints, and room in the
+// store (entries: those it holds). The first that fails is the only one reported; after its
+// message the focus goes to the box named, if any.
+enum class Box { None, Word, Hint01, Hint02 };
+struct Refusal {
+  Warning warning;
+  Box focus;
+};
+std::optional<Refusal> checkEntry(const QString &word, const QString &hint01, const QString &hint02,
+                                  qsizetype entries);
+
 } // namespace input_rules

@@ -85,10 +85,7 @@ void VocabEditor::createControls() {
 }
 
 void VocabEditor::Form_Load() {
-  navLeft = 0;
-  navRight = 0;
-  navIndex = 0;
-  navLast = 0;
+  m_browsing = {};
   ui::centreOnScreen(this);
   cmdLeftArrow->setEnabled(false);
   cmdRightArrow->setEnabled(false);
@@ -109,14 +106,18 @@ void VocabEditor::Form_Load() {
   // The text boxes start empty: the window is made afresh at every load.
 }
 
+void VocabEditor::EnableBrowsing(bool hasEntries) {
+  cmdLeftArrow->setEnabled(hasEntries);
+  cmdRightArrow->setEnabled(hasEntries);
+  cmdSave->setEnabled(true);
+}
+
 void VocabEditor::Command2_Click() {
   pindrelModule::arrVocab = QStringList{QString()};
   pindrelModule::arrHint01 = QStringList{QString()};
   pindrelModule::arrHint02 = QStringList{QString()};
   pindrelModule::strEditFile.clear();
-  navLeft = 0;
-  navRight = 0;
-  navIndex = 0;
+  m_browsing = {};
   ui::forms::Unload(QString::fromLatin1(formName));
 }
 

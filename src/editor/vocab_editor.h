@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/browsing.h"
 #include "editor/input_rules.h"
 #include "ui/forms.h"
 
@@ -27,22 +28,25 @@ public:
 
   void Form_Load() override;
 
-  // Enabled by the edit chooser after it has loaded the editor on a file.
-  QPushButton *cmdLeftArrow = nullptr;
-  QPushButton *cmdRightArrow = nullptr;
-  QPushButton *cmdSave = nullptr;
+  // Opened on a file that was read into the store: the arrows (when there is an entry to show)
+  // and the save button can be used at once.
+  void EnableBrowsing(bool hasEntries);
+
+signals:
+  // In create mode the save button asks for a name; the shell opens the save dialog.
+  void saveAsRequested();
+  // The file being edited was written back: the shell reopens the game on it.
+  void saved();
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
   void createControls();
-  bool browsing() const { return navLeft != 0 || navRight != 0; }
   qint16 lowestIndex() const;
   void ShowEntry(qint16 index);
   void StoreWhileBrowsing(const QLineEdit *box, QStringList &list);
   void Warn(const std::optional<input_rules::Warning> &warning, QWidget *focusAfterOK = nullptr);
-  void Refuse(const QString &text, QWidget *focusAfterOK);
 
   // Handlers.
   void cmdNext_Click();
@@ -56,10 +60,7 @@ private:
   void txtVocab_KeyDown(int KeyCode);
   void txtVocab_KeyPress(int KeyAscii);
 
-  qint16 navLast = 0;
-  qint16 navIndex = 0;
-  qint16 navLeft = 0;
-  qint16 navRight = 0;
+  Browsing m_browsing;
   qint16 msgAnswer = 0;
 
   ui::OneLineBox *txtVocab = nullptr;
@@ -67,7 +68,10 @@ private:
   ui::OneLineBox *txtHint01 = nullptr;
   QLabel *Label4 = nullptr;
   ui::OneLineBox *txtHint02 = nullptr;
+  QPushButton *cmdSave = nullptr;
   QPushButton *Command2 = nullptr;
+  QPushButton *cmdLeftArrow = nullptr;
+  QPushButton *cmdRightArrow = nullptr;
   QPushButton *cmdNext = nullptr;
   QLabel *Label5 = nullptr;
   QLabel *Label2 = nullptr;

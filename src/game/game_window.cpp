@@ -14,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QPushButton>
 
 namespace {
@@ -38,8 +37,9 @@ bool isTyped(const QKeyEvent &key) {
 } // namespace
 
 GameWindow::GameWindow(std::optional<QList<VocabEntry>> checkedEntries)
-    : Letter(QStringLiteral("Letter"), [this](int index) { Letter_Click(index); }),
-      Word(QStringLiteral("Word"), nullptr), m_checkedEntries(std::move(checkedEntries)) {
+    : m_checkedEntries(std::move(checkedEntries)),
+      Letter(QStringLiteral("Letter"), [this](int index) { Letter_Click(index); }),
+      Word(QStringLiteral("Word"), nullptr) {
   setWindowTitle(QStringLiteral("Pindrel : Vokabin"));
   createMenus();
   createControls();
@@ -124,54 +124,6 @@ void GameWindow::createControls() {
   makeKeyboardFriendly();
 }
 
-QAction *GameWindow::addMenuItem(QMenu *menu, const char *name, const QString &caption,
-                                 void (GameWindow::*handler)(), bool checkable) {
-  QAction *action = menu->addAction(caption);
-  action->setObjectName(QString::fromLatin1(name));
-  action->setCheckable(checkable);
-  connect(action, &QAction::triggered, this, handler);
-  return action;
-}
-
-void GameWindow::createMenus() {
-  const auto addMenu = [](QWidget *parent, const char *name, const QString &caption) {
-    auto *menu = new QMenu(caption, parent);
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name));
-    return menu;
-  };
-
-  QMenu *mnuFile = addMenu(this, "mnuFile", QStringLiteral("เลือกคำศัพท์"));
-  QMenu *mnuEVocab = addMenu(mnuFile, "mnuEVocab", QStringLiteral("เลือกคำศัพท์ของโปรแกรม"));
-  mnuFile->addMenu(mnuEVocab);
-  mnuHouse = addMenuItem(mnuEVocab, "mnuHouse", QStringLiteral("Things in the &House"),
-                         &GameWindow::mnuHouse_Click, true);
-  mnuSchool = addMenuItem(mnuEVocab, "mnuSchool", QStringLiteral("Things at &School"),
-                          &GameWindow::mnuSchool_Click, true);
-  mnuAnimals = addMenuItem(mnuEVocab, "mnuAnimals", QStringLiteral("&Animals"),
-                           &GameWindow::mnuAnimals_Click, true);
-  mnuCustVocab = addMenuItem(mnuFile, "mnuCustVocab", QStringLiteral("เลือกคำศัพท์ที่สร้างเอง"),
-                             &GameWindow::mnuCustVocab_Click, true);
-  mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuLine"));
-  mnuExit = addMenuItem(mnuFile, "mnuExit", QStringLiteral("E&xit"), &GameWindow::mnuExit_Click);
-  menuBar()->addMenu(mnuFile);
-
-  QMenu *mnuEdit = addMenu(this, "mnuEdit", QStringLiteral("สร้างคำศัพท์"));
-  mnuCreate = addMenuItem(mnuEdit, "mnuCreate", QStringLiteral("สร้างคำศัพท์ขุดใหม่"),
-                          &GameWindow::mnuCreate_Click);
-  mnuEditData = addMenuItem(mnuEdit, "mnuEditData", QStringLiteral("แก้ไขคำศัพท์ที่สร้างไว้แล้ว"),
-                            &GameWindow::mnuEditData_Click);
-  menuBar()->addMenu(mnuEdit);
-
-  QMenu *mnuHelp = addMenu(this, "mnuHelp", QStringLiteral("วิธีใช้โปรแกรม"));
-  mnuContents = addMenuItem(mnuHelp, "mnuContents", QStringLiteral("สารบัญ"),
-                            &GameWindow::mnuContents_Click);
-  mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSeperator"));
-  mnuAbout = addMenuItem(mnuHelp, "mnuAbout", QStringLiteral("เกี่ยวกับโปรแกรม"),
-                         &GameWindow::mnuAbout_Click);
-  menuBar()->addMenu(mnuHelp);
-}
-
 void GameWindow::Form_Load() {
   ui::centreOnScreen(this);
   ui::setHelpFile(ui::programPath(QStringLiteral("help04.hlp")));
@@ -188,23 +140,25 @@ void GameWindow::Form_Load() {
   mnuEditData->setEnabled(canSave && !firstCustomFile.isEmpty());
   mnuCreate->setEnabled(canSave);
 
-  intNextWord = 1;
-  intScore = 0;
+  m_game.ResetBoard();
   LayOutKeys();
 
   bool loaded = false;
   if (!pindrelModule::strFileInUse.isEmpty()) {
-    blnBuiltIn = false;
-    loaded = RetrieveData(ui::customVocabPath(pindrelModule::strFileInUse));
+    loaded = RetrieveData(ui::customVocabPath(pindrelModule::strFileInUse), false);
     pindrelModule::strFileInUse.clear();
   } else {
-    blnBuiltIn = true;
-    loaded = RetrieveData(ui::programPath(QStringLiteral("school.txt")));
+    loaded = RetrieveData(ui::programPath(QStringLiteral("school.txt")), true);
   }
   if (loaded)
     SelectWord();
   else
-    ShowNoVocabulary();
+    showRound(); // nothing to play: the menu stays usable to choose another vocabulary
+}
+
+void GameWindow::Form_Unload() {
+  ui::WinHelp(this, {}, ui::HELP_QUIT, 0);
+  emit unloading();
 }
 
 // An installed copy lies in a folder its users may not write to: it plays the vocabularies

@@ -1,17 +1,14 @@
 #pragma once
 
-#include "game/vocabulary_in_use.h"
+#include "game/game.h"
 #include "storage/vocabulary_file.h"
 #include "ui/clickable_label.h"
 #include "ui/control_array.h"
 #include "ui/forms.h"
 
-#include <QList>
 #include <QMainWindow>
-#include <QRandomGenerator>
 
 #include <array>
-#include <functional>
 #include <optional>
 
 class QAction;
@@ -23,12 +20,10 @@ namespace ui {
 class ImageBox;
 }
 
-// The game: form "Pindrel".
+// The game: form "Pindrel". Its handlers ask the game core, then show what it says: the keys,
+// the slots, the gallows, the score, the hints, the result panel and the difficult words.
 class GameWindow : public QMainWindow, public ui::Form {
   Q_OBJECT
-
-  static inline const QString hint01Description = QStringLiteral("hint 1");
-  static inline const QString hint02Description = QStringLiteral("hint 2");
 
 public:
   static constexpr const char *formName = "Pindrel";
@@ -40,84 +35,51 @@ public:
   void Form_Load() override;
   void Form_Unload() override;
 
-  // Procedures that other windows call.
-  void SelectWord();
-  void GameLost();
-  void emptyDiffList();
-
-  // Where word orders take their seed; tests make it fixed, the game takes it from the clock.
-  static void setSeedSource(std::function<quint32()> source);
-
-  const VocabularyInUse &vocabularyInUse() const { return m_vocabularyInUse; }
+  // What the game stands at, for the shell's check marks and for tests.
+  const game::Game &game() const { return m_game; }
 
 signals:
   void vocabularyInUseChanged();
-
-public:
-  // The game state. Read by tests; written only by the window's own procedures.
-  QList<VocabEntry> arrWordTable;
-  qint16 intWordCount = 0;
-  QList<qint16> arrWordOrder; // positions 1..n; element 0 unused
-  qint16 intNextWord = 0;
-  bool blnBuiltIn = false;
-  QString strWord;
-  QString strHint01;
-  QString strHint02;
-  QString strMeaning;
-  QString strSentence;
-  qint16 intWrongGuesses = 0;
-  qint16 intLettersFound = 0;
-  qint16 intScore = 0;
-  std::array<QStringList, 2> arrDiffInfo; // [0]: meanings, [1]: sentences, by list position
-
-  // The menu items whose check marks and enabled states other windows set.
-  QAction *mnuHouse = nullptr;
-  QAction *mnuSchool = nullptr;
-  QAction *mnuAnimals = nullptr;
-  QAction *mnuCustVocab = nullptr;
-  QAction *mnuExit = nullptr;
-  QAction *mnuCreate = nullptr;
-  QAction *mnuEditData = nullptr;
-  QAction *mnuContents = nullptr;
-  QAction *mnuAbout = nullptr;
+  // The window is unloading: the windows that live with it are to close too.
+  void unloading();
 
 protected:
   void keyPressEvent(QKeyEvent *event) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-  // Building the window (game_window.cpp).
+  static inline const QString hint01Description = QStringLiteral("hint 1");
+  static inline const QString hint02Description = QStringLiteral("hint 2");
+
+  // Building the window (game_window.cpp, game_window_menus.cpp).
   void createControls();
   void createMenus();
   void makeKeyboardFriendly();
   void ReportUnwritableCustomFolder();
-  QAction *addMenuItem(QMenu *menu, const char *name, const QString &caption,
-                       void (GameWindow::*handler)(), bool checkable = false);
 
-  // Vocabulary (game_window_vocabulary.cpp).
-  bool RetrieveData(const QString &path);
-  void TakeVocabulary(QList<VocabEntry> entries);
-  void MakeWordOrder(qint16 n);
+  // Vocabulary and words (game_window_vocabulary.cpp).
+  bool RetrieveData(const QString &path, bool builtIn);
   void ChooseCategory(const QString &name);
+  void SelectWord();
+  void showNewWord();
   void LayOutKeys();
-  void ShowNoVocabulary();
 
   // Play (game_window_play.cpp).
   void ResetBoard();
   void StartNextWord();
   void Guess(int index);
-  void GameWon();
+  void showRound();
+  void showResult();
   void ShowStage(int stage);
   void ShowScore();
-  void showScoreCaption(const QString &caption);
   void showHint(QLabel *label, const QString &hint, const QString &description);
+  void emptyDiffList();
 
   // What a screen reader hears (game_window_accessibility.cpp).
-  void describeKey(int index, bool used);
+  void describeKeys();
   void describeSlots();
   void announce(const QString &text);
   QString guessResult(QChar letter, qsizetype found) const;
-  void showResult();
   void announceNewWord();
 
   // Handlers.
@@ -131,13 +93,9 @@ private:
   void mnuSchool_Click();
   void mnuAnimals_Click();
   void mnuCustVocab_Click();
-  void mnuExit_Click();
-  void mnuCreate_Click();
-  void mnuEditData_Click();
-  void mnuContents_Click();
-  void mnuAbout_Click();
 
-  void setVocabularyInUse(VocabularyInUse vocabulary);
+  game::Game m_game;
+  std::optional<QList<VocabEntry>> m_checkedEntries;
 
   QWidget *m_client = nullptr;
   ui::ControlArray<ui::ClickableLabel> Letter;
@@ -156,7 +114,7 @@ private:
   QLabel *Label1 = nullptr;
   std::array<QPushButton *, 2> Command1{};
 
-  std::optional<QList<VocabEntry>> m_checkedEntries;
-  VocabularyInUse m_vocabularyInUse;
-
+  QAction *mnuCustVocab = nullptr;
+  QAction *mnuCreate = nullptr;
+  QAction *mnuEditData = nullptr;
 };

@@ -33,14 +33,15 @@ void GameWindow::makeKeyboardFriendly() {
   lblHint02->setAccessibleDescription(hint02Description);
 }
 
-void GameWindow::describeKey(int index, bool used) {
-  const QString state = used ? QStringLiteral("used") : QStringLiteral("not used yet");
-  Letter[index]->setAccessibleDescription(
-      QStringLiteral("letter %1, %2").arg(Letter[index]->text(), state));
+void GameWindow::describeKeys() {
+  for (int i = 0; i < game::keyCount; ++i) {
+    const QString use = m_game.state().keyUsed[i] ? QStringLiteral("used") : QStringLiteral("not used yet");
+    Letter[i]->setAccessibleDescription(QStringLiteral("letter %1, %2").arg(Letter[i]->text(), use));
+  }
 }
 
 void GameWindow::describeSlots() {
-  const qsizetype length = strWord.size();
+  const qsizetype length = m_game.state().strWord.size();
   for (int i = 1; i <= length; ++i)
     Word[i]->setAccessibleDescription(QStringLiteral("letter %1 of %2").arg(i).arg(length));
 }
@@ -52,13 +53,13 @@ QString GameWindow::guessResult(QChar letter, qsizetype found) const {
   QString text = found == 0
                      ? QStringLiteral("%1: not in the word, %2")
                            .arg(letter)
-                           .arg(counted(intWrongGuesses, "wrong guess", "wrong guesses"))
+                           .arg(counted(m_game.state().intWrongGuesses, "wrong guess", "wrong guesses"))
                      : QStringLiteral("%1: %2 found").arg(letter).arg(counted(found, "letter", "letters"));
   if (Frame1->isVisibleTo(this)) // the game ended with this guess
-    text += QStringLiteral(". %1 (Your Score: %2)").arg(Frame1->accessibleDescription()).arg(intScore);
+    text += QStringLiteral(". %1 (Your Score: %2)").arg(Frame1->accessibleDescription()).arg(m_game.state().intScore);
   return text;
 }
 
 void GameWindow::announceNewWord() {
-  announce(QStringLiteral("New word: %1").arg(counted(strWord.size(), "letter", "letters")));
+  announce(QStringLiteral("New word: %1").arg(counted(m_game.state().strWord.size(), "letter", "letters")));
 }

@@ -1,42 +1,69 @@
-// The main window's menu commands, but the choice of vocabulary, and its unload steps.
+// The main window's menu bar, and its commands that choose the vocabulary. The other commands
+// (help, making and editing vocabulary, About, Exit) open other windows: the shell connects them.
 #include "game/game_window.h"
 
-#include "editor/vocab_editor.h"
 #include "game/select_cust_vocab.h"
-#include "shell/about.h"
-#include "storage/choose_file_dialog.h"
-#include "storage/pindrel_module.h"
 #include "ui/forms.h"
-#include "ui/help_viewer.h"
 
 #include <QAction>
+#include <QListWidget>
+#include <QMenuBar>
 
-// The dialog answers later: the list is emptied and the meanings switched off at once,
-// and Cancel does not bring them back.
+namespace {
+
+QMenu *addMenu(QWidget *parent, const char *name, const QString &caption) {
+  auto *menu = new QMenu(caption, parent);
+  menu->setObjectName(QString::fromLatin1(name));
+  menu->menuAction()->setObjectName(QString::fromLatin1(name));
+  return menu;
+}
+
+QAction *addItem(QMenu *menu, const char *name, const QString &caption, bool checkable = false) {
+  QAction *action = menu->addAction(caption);
+  action->setObjectName(QString::fromLatin1(name));
+  action->setCheckable(checkable);
+  return action;
+}
+
+} // namespace
+
+void GameWindow::createMenus() {
+  QMenu *mnuFile = addMenu(this, "mnuFile", QStringLiteral("เลือกคำศัพท์"));
+  QMenu *mnuEVocab = addMenu(mnuFile, "mnuEVocab", QStringLiteral("เลือกคำศัพท์ของโปรแกรม"));
+  mnuFile->addMenu(mnuEVocab);
+  QAction *mnuHouse = addItem(mnuEVocab, "mnuHouse", QStringLiteral("Things in the &House"), true);
+  QAction *mnuSchool = addItem(mnuEVocab, "mnuSchool", QStringLiteral("Things at &School"), true);
+  QAction *mnuAnimals = addItem(mnuEVocab, "mnuAnimals", QStringLiteral("&Animals"), true);
+  mnuCustVocab = addItem(mnuFile, "mnuCustVocab", QStringLiteral("เลือกคำศัพท์ที่สร้างเอง"), true);
+  mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuLine"));
+  addItem(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+  menuBar()->addMenu(mnuFile);
+
+  QMenu *mnuEdit = addMenu(this, "mnuEdit", QStringLiteral("สร้างคำศัพท์"));
+  mnuCreate = addItem(mnuEdit, "mnuCreate", QStringLiteral("สร้างคำศัพท์ขุดใหม่"));
+  mnuEditData = addItem(mnuEdit, "mnuEditData", QStringLiteral("แก้ไขคำศัพท์ที่สร้างไว้แล้ว"));
+  menuBar()->addMenu(mnuEdit);
+
+  QMenu *mnuHelp = addMenu(this, "mnuHelp", QStringLiteral("วิธีใช้โปรแกรม"));
+  addItem(mnuHelp, "mnuContents", QStringLiteral("สารบัญ"));
+  mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSeperator"));
+  addItem(mnuHelp, "mnuAbout", QStringLiteral("เกี่ยวกับโปรแกรม"));
+  menuBar()->addMenu(mnuHelp);
+
+  connect(mnuHouse, &QAction::triggered, this, &GameWindow::mnuHouse_Click);
+  connect(mnuSchool, &QAction::triggered, this, &GameWindow::mnuSchool_Click);
+  connect(mnuAnimals, &QAction::triggered, this, &GameWindow::mnuAnimals_Click);
+  connect(mnuCustVocab, &QAction::triggered, this, &GameWindow::mnuCustVocab_Click);
+}
+
+void GameWindow::mnuHouse_Click() { ChooseCategory(QStringLiteral("house.txt")); }
+void GameWindow::mnuSchool_Click() { ChooseCategory(QStringLiteral("school.txt")); }
+void GameWindow::mnuAnimals_Click() { ChooseCategory(QStringLiteral("animals.txt")); }
+
+// The chooser answers later: the list is emptied and the meanings switched off at once, and
+// Cancel does not bring them back.
 void GameWindow::mnuCustVocab_Click() {
-  blnBuiltIn = false;
+  m_game.mnuCustVocab_Click();
   ui::forms::Show<SelectCustVocab>();
   emptyDiffList();
-}
-
-void GameWindow::mnuContents_Click() { ui::WinHelp(this, ui::helpFile(), ui::HELP_CONTENTS, 0); }
-
-// A new vocabulary always starts from an empty editor, even when one is open with unsaved
-// entries. The game's vocabulary is not the editor's business, so blnBuiltIn stays as it is.
-void GameWindow::mnuCreate_Click() {
-  pindrelModule::strEditFile.clear();
-  ui::forms::Unload(QString::fromLatin1(VocabEditor::formName));
-  ui::forms::Show<VocabEditor>();
-}
-
-void GameWindow::mnuEditData_Click() { ui::forms::Show<ChooseFileDialog>(); }
-
-void GameWindow::mnuExit_Click() { ui::forms::Unload(QString::fromLatin1(formName)); }
-
-void GameWindow::mnuAbout_Click() { ui::forms::Show<About>(); }
-
-void GameWindow::Form_Unload() {
-  ui::WinHelp(this, {}, ui::HELP_QUIT, 0);
-  for (const char *name : {"frmAbout", "frmSave", "frmSelectCustVocab", "new_vocab"})
-    ui::forms::Unload(QString::fromLatin1(name));
 }

@@ -1,9 +1,7 @@
-// The play of one word: the board resets, the guess, winning and losing, hints and the
-// difficult words.
+// The play of one word on the board: the guess, the gallows, the result, the hints, the score,
+// and the difficult words. The game core decides each step; these show it.
 #include "game/game_window.h"
 
-#include "game/guess.h"
-#include "game/int16.h"
 #include "game/show_meaning.h"
 #include "ui/file_system.h"
 #include "ui/fitted_text.h"
@@ -19,12 +17,9 @@
 
 namespace {
 
-constexpr int lastStage = 9;
 constexpr int resultHeight = 900; // the designed height of Label1, in twips
 
-QString stageFile(int stage) {
-  return ui::programPath(QStringLiteral("0%1.jpg").arg(stage));
-}
+QString stageFile(int stage) { return ui::programPath(QStringLiteral("0%1.jpg").arg(stage)); }
 
 } // namespace
 
@@ -33,12 +28,10 @@ void GameWindow::ShowStage(int stage) {
   imgPindrel->setPicture(ui::LoadPicture(stageFile(stage)));
 }
 
-void GameWindow::ShowScore() { showScoreCaption(QString::number(intScore)); }
-
 // Every score from -32768 to 32767 shows whole: the label widens about its centre as far as
 // the number needs, between the letter keys and the window's edge.
-void GameWindow::showScoreCaption(const QString &caption) {
-  lblScore->setText(caption);
+void GameWindow::ShowScore() {
+  lblScore->setText(QString::number(m_game.state().intScore));
   const int keysRight = Letter[0]->x() + 13 * Letter[0]->width();
   ui::widenAboutCentre(lblScore, ui::twipsRect(7320, 600, 855, 855), keysRight, m_client->width());
 }
@@ -49,60 +42,65 @@ void GameWindow::showHint(QLabel *label, const QString &hint, const QString &des
   ui::showOnOneLine(label, QApplication::font(), 7, hint, description);
 }
 
+// Which keys and hint buttons the player may use now.
+void GameWindow::showRound() {
+  for (int i = 0; i < game::keyCount; ++i)
+    Letter[i]->setEnabled(m_game.keyEnabled(i));
+  cmdHint01->setEnabled(m_game.canTakeHint01());
+  cmdHint02->setEnabled(m_game.canTakeHint02());
+  describeKeys();
+}
+
+// The board starts afresh: score 0, no result, the empty gallows, all 26 keys made anew.
 void GameWindow::ResetBoard() {
-  intNextWord = 1;
-  showScoreCaption(QStringLiteral("0"));
-  intScore = 0;
+  ShowScore();
   Frame1->hide();
   ShowStage(0);
   LayOutKeys();
 }
 
 void GameWindow::StartNextWord() {
-  cmdHint01->setEnabled(true);
   Frame1->hide();
   ShowStage(0);
   const int last = Word.UBound();
   for (int i = 2; i <= last; ++i)
     Word.Unload(i);
-  for (int i = 0; i <= 25; ++i) {
-    Letter[i]->setEnabled(true);
-    describeKey(i, false);
-  }
   Word[1]->setText(QString());
-  SelectWord();
+  m_game.StartNextWord();
+  showNewWord();
 }
 
 void GameWindow::Letter_Click(int index) { Guess(index); }
 
 void GameWindow::Form_KeyPress(int KeyAscii) {
-  const int index = guess::keyIndexOf(KeyAscii);
+  const int index = game::keyIndexOf(KeyAscii);
   if (index >= 0 && Letter[index]->isEnabled())
     Guess(index);
 }
 
 void GameWindow::Guess(int index) {
-  const QChar letter = Letter[index]->text().at(0);
-  const QList<qsizetype> positions = guess::positionsOf(strWord, letter);
-  if (positions.isEmpty()) {
-    intWrongGuesses = int16::add(intWrongGuesses, 1);
-    if (intWrongGuesses >= 1 && intWrongGuesses <= 8)
-      ShowStage(intWrongGuesses);
-  } else {
-    for (const qsizetype p : positions) {
-      Word[static_cast<int>(p)]->setText(letter);
-      intLettersFound = int16::add(intLettersFound, 1);
-    }
+  const game::GuessResult guess = m_game.Guess(index);
+  if (!guess.counted)
+    return;
+  const game::GameState &state = m_game.state();
+  const QChar letter = game::keyLetter(index);
+  for (const qsizetype p : guess.positions)
+    Word[static_cast<int>(p)]->setText(letter);
+  if (guess.stage >= 0)
+    ShowStage(guess.stage);
+  if (state.outcome == game::Outcome::Lost) {
+    lstDifficultWords->addItem(state.strWord);
+    Label1->setText(QStringLiteral("You've Lost! ") + QChar(10) + QChar(13) +
+                    QStringLiteral("The Word Was ") + state.strWord);
+  } else if (state.outcome == game::Outcome::Won) {
+    Label1->setText(QStringLiteral("You've Won!"));
   }
-  if (intWrongGuesses >= lastStage) {
-    ShowStage(lastStage);
-    GameLost();
+  showRound();
+  if (state.outcome != game::Outcome::Playing) {
+    showResult();
+    ShowScore();
   }
-  if (intLettersFound == strWord.size())
-    GameWon();
-  Letter[index]->setEnabled(false);
-  describeKey(index, true);
-  announce(guessResult(letter, positions.size()));
+  announce(guessResult(letter, guess.positions.size()));
 }
 
 // The result panel. A loss message with a long word needs a third line: the label grows down
@@ -119,54 +117,25 @@ void GameWindow::showResult() {
   Command1[0]->setFocus(Qt::OtherFocusReason);
 }
 
-void GameWindow::GameWon() {
-  for (int i = 0; i <= 25; ++i)
-    Letter[i]->setEnabled(false);
-  cmdHint01->setEnabled(false);
-  cmdHint02->setEnabled(false);
-  Label1->setText(QStringLiteral("You've Won!"));
-  showResult();
-  intScore = int16::add(intScore, 2);
-  ShowScore();
-}
-
-void GameWindow::GameLost() {
-  for (int i = 0; i <= 25; ++i)
-    Letter[i]->setEnabled(false);
-  cmdHint01->setEnabled(false);
-  cmdHint02->setEnabled(false);
-
-  lstDifficultWords->addItem(strWord);
-  const int n = lstDifficultWords->count() - 1;
-  for (QStringList &row : arrDiffInfo)
-    row.resize(n + 1);
-  arrDiffInfo[0][n] = strMeaning;
-  arrDiffInfo[1][n] = strSentence;
-
-  Label1->setText(QStringLiteral("You've Lost! ") + QChar(10) + QChar(13) +
-                  QStringLiteral("The Word Was ") + strWord);
-  showResult();
-  ShowScore();
-}
-
 void GameWindow::cmdHint01_Click() {
   const bool hadFocus = focusWidget() == cmdHint01;
-  showHint(lblHint01, strHint01, hint01Description);
-  intScore = int16::add(intScore, -1);
+  if (!m_game.TakeHint01())
+    return;
+  showHint(lblHint01, m_game.state().strHint01, hint01Description);
   ShowScore();
-  cmdHint01->setEnabled(false);
-  cmdHint02->setEnabled(true);
+  showRound();
   if (hadFocus) // on to the second hint, not to the list the focus fell to
     cmdHint02->setFocus(Qt::TabFocusReason);
-  announce(QStringLiteral("Hint 1: %1 (Your Score: %2)").arg(strHint01).arg(intScore));
+  announce(QStringLiteral("Hint 1: %1 (Your Score: %2)").arg(m_game.state().strHint01).arg(m_game.state().intScore));
 }
 
 void GameWindow::cmdHint02_Click() {
-  showHint(lblHint02, strHint02, hint02Description);
-  intScore = int16::add(intScore, -1);
+  if (!m_game.TakeHint02())
+    return;
+  showHint(lblHint02, m_game.state().strHint02, hint02Description);
   ShowScore();
-  cmdHint02->setEnabled(false);
-  announce(QStringLiteral("Hint 2: %1 (Your Score: %2)").arg(strHint02).arg(intScore));
+  showRound();
+  announce(QStringLiteral("Hint 2: %1 (Your Score: %2)").arg(m_game.state().strHint02).arg(m_game.state().intScore));
 }
 
 void GameWindow::Command1_Click(int index) {
@@ -176,6 +145,7 @@ void GameWindow::Command1_Click(int index) {
     ui::forms::Unload(QString::fromLatin1(formName));
 }
 
+// The list as the game keeps it: emptied from its last item to its first.
 void GameWindow::emptyDiffList() {
   for (int i = lstDifficultWords->count() - 1; i >= 0; --i)
     delete lstDifficultWords->takeItem(i);
@@ -185,14 +155,7 @@ void GameWindow::lstDifficultWords_Click() {
   const QList<QListWidgetItem *> selected = lstDifficultWords->selectedItems();
   if (selected.isEmpty())
     return;
-  const int j = lstDifficultWords->row(selected.first());
-  ShowMeaning *popup = ui::forms::Load<ShowMeaning>();
-  if (blnBuiltIn) {
-    popup->setCaptions(lstDifficultWords->item(j)->text() + QStringLiteral(":   ") + arrDiffInfo[0].value(j),
-                       arrDiffInfo[1].value(j));
-  } else {
-    popup->setCaptions(QString(),
-                       QStringLiteral("กรุณา ศึกษาความหมาย และการใช้ในประโยค จากผู้ที่จัดทำคำศัพท์ชุดนี้ นะครับ"));
-  }
+  const game::DifficultWord word = m_game.lookUp(lstDifficultWords->row(selected.first()));
+  ui::forms::Load<ShowMeaning>()->setCaptions(word.meaningCaption, word.sentenceCaption);
   ui::forms::Show<ShowMeaning>();
 }

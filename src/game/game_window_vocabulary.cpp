@@ -1,94 +1,51 @@
-// The main window's vocabulary: reading a file, the word order, taking the next word and
+// The main window's vocabulary: reading a file, taking the next word, laying out the keys and
 // switching to another built-in category.
 #include "game/game_window.h"
 
-#include "game/word_order.h"
 #include "storage/vocabulary_reader.h"
 #include "ui/file_system.h"
-#include "ui/message_box.h"
 #include "ui/picture.h"
 #include "ui/twips.h"
 
-#include <QDateTime>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 
 #include <cmath>
 #include <utility>
 
 namespace {
-
-std::function<quint32()> &seedSource() {
-  static std::function<quint32()> source = [] {
-    return static_cast<quint32>(QDateTime::currentMSecsSinceEpoch() ^
-                                quint64(QDateTime::currentMSecsSinceEpoch() >> 32));
-  };
-  return source;
-}
-
 const QString fileInUseCaption = QStringLiteral("กำลังใช้ข้อมูลจากไฟล์  ");
-
 } // namespace
 
-void GameWindow::setSeedSource(std::function<quint32()> source) { seedSource() = std::move(source); }
-
-// Reads a whole vocabulary file into the word table. A file that cannot be used changes
+// Reads a whole vocabulary file and makes it the one in use. A file that cannot be used changes
 // nothing of the vocabulary in use: the player is told which file and why.
-bool GameWindow::RetrieveData(const QString &path) {
+bool GameWindow::RetrieveData(const QString &path, bool builtIn) {
   const QString previousCaption = lblFileInUse->text();
   lblFileInUse->setText(fileInUseCaption + ui::shortName(path));
   std::optional<QList<VocabEntry>> entries = std::exchange(m_checkedEntries, std::nullopt);
   if (!entries)
-    entries = readVocabulary(path, blnBuiltIn ? VocabularyUse::BuiltIn : VocabularyUse::Custom);
+    entries = readVocabulary(path, builtIn ? VocabularyUse::BuiltIn : VocabularyUse::Custom);
   if (!entries) {
     lblFileInUse->setText(previousCaption);
     return false;
   }
-  TakeVocabulary(std::move(*entries));
-  setVocabularyInUse({blnBuiltIn, ui::shortName(path)});
+  m_game.TakeVocabulary({builtIn, ui::shortName(path)}, std::move(*entries));
+  emit vocabularyInUseChanged();
   return true;
 }
 
-void GameWindow::setVocabularyInUse(VocabularyInUse vocabulary) {
-  m_vocabularyInUse = std::move(vocabulary);
-  emit vocabularyInUseChanged();
-}
-
-// Takes a file that was read and found usable: the table, its count and a new order.
-void GameWindow::TakeVocabulary(QList<VocabEntry> entries) {
-  arrWordTable = std::move(entries);
-  intWordCount = static_cast<qint16>(arrWordTable.size());
-  MakeWordOrder(intWordCount);
-}
-
-void GameWindow::MakeWordOrder(qint16 n) {
-  QRandomGenerator generator(seedSource()());
-  arrWordOrder = word_order::draw(n, generator);
-}
-
 void GameWindow::SelectWord() {
-  cmdHint02->setEnabled(false);
+  m_game.SelectWord();
+  showNewWord();
+}
+
+// A new word: its slots, one a letter, each to the right of the one before; empty hints.
+void GameWindow::showNewWord() {
+  showRound();
   showHint(lblHint01, {}, hint01Description);
   showHint(lblHint02, {}, hint02Description);
-  intWrongGuesses = 0;
-  intLettersFound = 0;
   double nextLeft = ui::twips(Word[1]->x()) + ui::twips(Word[1]->width());
-
-  const VocabEntry &entry = arrWordTable.at(arrWordOrder.at(intNextWord) - 1);
-  strWord = entry.word;
-  strHint01 = entry.hint01;
-  strHint02 = entry.hint02;
-  if (blnBuiltIn) {
-    strMeaning = entry.meaning;
-    strSentence = entry.sentence;
-  }
-  ++intNextWord;
-  if (intNextWord >= intWordCount + 1)
-    intNextWord = 1;
-  strWord = strWord.toUpper();
-
-  const qsizetype length = strWord.size();
+  const qsizetype length = m_game.state().strWord.size();
   for (int i = 1; i <= length; ++i) {
     if (i > 1) {
       QLabel *slot = Word.Load(i);
@@ -129,44 +86,25 @@ void GameWindow::LayOutKeys() {
     key->show();
     ++nextCode;
   }
-  for (int i = 0; i <= 25; ++i)
-    describeKey(i, false);
+  describeKeys();
 }
 
-// With no vocabulary there is no word to play: the menu stays usable to choose another.
-void GameWindow::ShowNoVocabulary() {
-  for (int i = 0; i <= 25; ++i)
-    Letter[i]->setEnabled(false);
-  cmdHint01->setEnabled(false);
-  cmdHint02->setEnabled(false);
-}
-
+// A category that cannot be read leaves the game as it is; otherwise the game starts afresh on
+// it, whatever state the word in play was in.
 void GameWindow::ChooseCategory(const QString &name) {
-  // A category that cannot be used leaves the game as it is.
-  std::optional<QList<VocabEntry>> entries =
-      readVocabulary(ui::programPath(name), VocabularyUse::BuiltIn);
+  std::optional<QList<VocabEntry>> entries = readVocabulary(ui::programPath(name), VocabularyUse::BuiltIn);
   if (!entries)
     return;
-
+  m_game.ChooseCategory(name, std::move(*entries));
   emptyDiffList();
-  blnBuiltIn = true;
   Word[1]->setText(QString());
   for (int i = 1; i <= 25; ++i)
     Letter.Unload(i);
   ResetBoard();
-  for (qsizetype i = 2; i <= strWord.size(); ++i)
-    Word.Unload(static_cast<int>(i));
-  cmdHint01->setEnabled(true);
-  cmdHint02->setEnabled(false);
-  showHint(lblHint01, {}, hint01Description);
-  showHint(lblHint02, {}, hint02Description);
-  // RetrieveData, on the file read before anything changed.
+  const int lastSlot = Word.UBound();
+  for (int i = 2; i <= lastSlot; ++i)
+    Word.Unload(i);
   lblFileInUse->setText(fileInUseCaption + name);
-  TakeVocabulary(std::move(*entries));
-  setVocabularyInUse({true, name});
-  SelectWord();
+  emit vocabularyInUseChanged();
+  showNewWord();
 }
-
-void GameWindow::mnuHouse_Click() { ChooseCategory(QStringLiteral("house.txt")); }
-void GameWindow::mnuSchool_Click() { ChooseCategory(QStringLiteral("school.txt")); }
-void GameWindow::mnuAnimals_Click() { ChooseCategory(QStringLiteral("animals.txt")); }

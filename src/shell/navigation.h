@@ -8,9 +8,9 @@ class GameWindow;
 
 namespace pindrel {
 
-// The hand-overs between windows, and the vocabulary menu's check marks: the one place that
-// knows every window. Windows say what happened; this does what follows. One exists while the
-// program runs; it wires each window as the registry loads it.
+// The hand-overs between windows, the main window's menu commands and the vocabulary menu's
+// check marks: the one place that knows every window. Windows say what happened; this does what
+// follows. One exists while the program runs; it wires each window as the registry loads it.
 class Navigation : public QObject {
   Q_OBJECT
 
@@ -18,9 +18,21 @@ public:
   explicit Navigation(QObject *parent = nullptr);
 
 private:
-  void wire(const QString &name, QWidget *window);
+  void wire(QWidget *window);
+
+  // Hand-overs (navigation.cpp).
   void openGameOn(const QString &fileName, const QList<VocabEntry> &entries);
+  void openEditorOn(const QString &fileName, const QList<VocabEntry> &entries);
+  void reopenAfterSave();
+  void closeWithMainWindow();
   static void markVocabularyInUse(GameWindow *game);
+
+  // The main window's menu commands but the choice of vocabulary (menu_commands.cpp).
+  void mnuContents_Click();
+  void mnuCreate_Click();
+  void mnuEditData_Click();
+  void mnuExit_Click();
+  void mnuAbout_Click();
 };
 
 } // namespace pindrel

@@ -1,7 +1,5 @@
 #include "storage/choose_file_dialog.h"
 
-#include "editor/vocab_editor.h"
-#include "storage/pindrel_module.h"
 #include "storage/vocabulary_reader.h"
 #include "ui/file_system.h"
 #include "ui/message_box.h"
@@ -45,21 +43,7 @@ void ChooseFileDialog::cmdOK_Click() {
   if (!entries)
     return;
 
-  // An editor already open starts afresh, so its caption and browsing match the new file.
-  ui::forms::Unload(QString::fromLatin1(VocabEditor::formName));
-  pindrelModule::strEditFile = name;
-  vocabulary_file::Columns store = vocabulary_file::columns(*entries);
-  pindrelModule::arrVocab = std::move(store.words);
-  pindrelModule::arrHint01 = std::move(store.hints01);
-  pindrelModule::arrHint02 = std::move(store.hints02);
-
-  VocabEditor *editor = ui::forms::Load<VocabEditor>();
-  const bool hasEntries = !entries->isEmpty();
-  editor->cmdLeftArrow->setEnabled(hasEntries);
-  editor->cmdRightArrow->setEnabled(hasEntries);
-  editor->cmdSave->setEnabled(true);
-  ui::forms::Unload(QString::fromLatin1(formName));
-  ui::forms::Show<VocabEditor>();
+  emit fileChosen(name, *entries);
 }
 
 void ChooseFileDialog::cmdCancel_Click() { ui::forms::Hide(QString::fromLatin1(formName)); }

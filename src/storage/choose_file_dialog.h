@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/vocabulary_file.h"
 #include "ui/forms.h"
 
 #include <QWidget>
@@ -19,6 +20,10 @@ public:
   ChooseFileDialog();
 
   void Form_Load() override;
+
+signals:
+  // A file was chosen and read: the editor is to open on it in edit mode (the shell does that).
+  void fileChosen(const QString &fileName, const QList<VocabEntry> &entries);
 
 private:
   void cmdOK_Click();

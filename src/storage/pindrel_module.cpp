@@ -1,11 +1,9 @@
 #include "storage/pindrel_module.h"
 
-#include "game/game_window.h"
 #include "storage/save_name.h"
 #include "storage/thai_codepage.h"
 #include "storage/vocabulary_file.h"
 #include "ui/file_system.h"
-#include "ui/forms.h"
 #include "ui/message_box.h"
 
 namespace pindrelModule {
@@ -115,10 +113,6 @@ bool SaveData(QString &fileName) {
   }
 
   strFileInUse = target;
-  ui::forms::Unload(QStringLiteral("new_vocab"));
-  ui::forms::Unload(QString::fromLatin1(GameWindow::formName));
-  ui::forms::Show<GameWindow>();
-  ui::MsgBox(QStringLiteral("บันทึกข้อมูลเรียบร้อยแล้ว"), ui::vbOKOnly);
   return true;
 }
 

@@ -20,9 +20,10 @@ extern QString strEditFile;
 bool DirExists(const QString &path);
 
 // Writes the store into "Custom Vocab" as the file named by fileName's base name plus ".txt"
-// (fileName is cut to that base name; callers pass a copy), then reopens the main window on
-// it. A file that cannot be written is reported and changes nothing: the result is false and
-// every window stays as it was.
+// (fileName is cut to that base name; callers pass a copy), or into the file there whose name
+// differs from it only in case, and names that file in strFileInUse. The caller then says so, and
+// the shell reopens the main window on it. A store that cannot be written as it is, or a file
+// that cannot be written, is reported and changes nothing: the result is false.
 bool SaveData(QString &fileName);
 
 } // namespace pindrelModule

@@ -70,7 +70,8 @@ void SaveDialog::cmdSave_Click() {
       return;
   }
   QString fileName = strFileName;
-  pindrelModule::SaveData(fileName);
+  if (pindrelModule::SaveData(fileName))
+    emit saved();
 }
 
 void SaveDialog::Command2_Click() { ui::forms::Unload(QString::fromLatin1(formName)); }

@@ -21,8 +21,9 @@ public:
 
   void Form_Load() override;
 
-  QString strFileName;
-  qint16 msgAnswer = 0;
+signals:
+  // The store was written under the name given: the shell reopens the game on it.
+  void saved();
 
 private:
   void File1_Click();
@@ -35,4 +36,7 @@ private:
   QPushButton *Command2 = nullptr;
   QLabel *Label2 = nullptr;
   QLineEdit *Text1 = nullptr;
+
+  QString strFileName;
+  qint16 msgAnswer = 0;
 };

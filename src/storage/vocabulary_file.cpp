@@ -18,7 +18,7 @@ bool isBlank(QByteArrayView line) {
 
 // Nothing when a field that is kept is too long.
 std::optional<VocabEntry> entryOf(QByteArrayView line, int fieldCount) {
-  const QList<QByteArrayView> fields = ui::splitFields(line);
+  const QList<QByteArrayView> fields = splitFields(line);
   VocabEntry entry;
   QString *targets[] = {&entry.word, &entry.hint01, &entry.hint02, &entry.meaning, &entry.sentence};
   const qsizetype count = std::min<qsizetype>(fields.size(), fieldCount);
@@ -37,6 +37,17 @@ Contents refused(Problem problem) {
 }
 
 } // namespace
+
+QList<QByteArrayView> splitFields(QByteArrayView line) {
+  QList<QByteArrayView> fields;
+  qsizetype start = 0;
+  for (qsizetype i = line.indexOf('|'); i >= 0; i = line.indexOf('|', start)) {
+    fields.append(line.sliced(start, i - start));
+    start = i + 1;
+  }
+  fields.append(line.sliced(start));
+  return fields;
+}
 
 Contents parse(QByteArrayView bytes, int fieldCount) {
   Contents contents;

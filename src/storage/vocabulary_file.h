@@ -50,6 +50,9 @@ struct Contents {
 // Blank lines (empty or only spaces) are not records; a line with fewer fields than
 // fieldCount is a record whose missing fields are empty; fields beyond fieldCount are ignored.
 // A file with a field of more than maxFieldLength characters is refused whole.
+// Splits a line at every "|", with no escape: n separators give n + 1 fields.
+QList<QByteArrayView> splitFields(QByteArrayView line);
+
 Contents parse(QByteArrayView bytes, int fieldCount);
 Contents read(const QString &path, int fieldCount);
 

@@ -1,18 +1,13 @@
 #pragma once
 
+#include "ui/message_style.h"
+
 #include <QString>
 
 #include <functional>
 
 namespace ui {
 
-// Styles: OK alone, Yes/No with the question icon, OK with the exclamation or information icon.
-enum MsgBoxStyle : int {
-  vbOKOnly = 0,
-  vbYesNoQuestion = 36,
-  vbOKExclamation = 48,
-  vbOKInformation = 64,
-};
 // Answers.
 enum MsgBoxAnswer : int { vbOK = 1, vbYes = 6, vbNo = 7 };
 

@@ -20,17 +20,6 @@ QList<QByteArrayView> splitLines(QByteArrayView bytes) {
   return lines;
 }
 
-QList<QByteArrayView> splitFields(QByteArrayView line) {
-  QList<QByteArrayView> fields;
-  qsizetype start = 0;
-  for (qsizetype i = line.indexOf('|'); i >= 0; i = line.indexOf('|', start)) {
-    fields.append(line.sliced(start, i - start));
-    start = i + 1;
-  }
-  fields.append(line.sliced(start));
-  return fields;
-}
-
 QString joinLines(QStringView text) {
   QString joined;
   joined.reserve(text.size());

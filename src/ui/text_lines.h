@@ -12,9 +12,6 @@ namespace ui {
 // counts. The views point into bytes.
 QList<QByteArrayView> splitLines(QByteArrayView bytes);
 
-// Splits a line at every "|": n separators give n + 1 fields.
-QList<QByteArrayView> splitFields(QByteArrayView line);
-
 // The text with every line break (CR LF, CR, LF, vertical tab, form feed, next line, line and
 // paragraph separator) made one space: what a one-line box takes from the user.
 QString joinLines(QStringView text);

@@ -30,6 +30,8 @@ QString caption(const QObject *window, const QString &name) {
 
 void click(QWidget *widget) {
   QVERIFY(widget);
+  QVERIFY2(widget->isVisible() && widget->isEnabled(),
+           qPrintable(widget->objectName() + " is hidden or disabled: a player could not click it"));
   QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
 }
 
@@ -46,15 +48,17 @@ void selectItem(QListWidget *list, const QString &text) {
 
 GameWindow *startGameOn(const ProgramFolder &folder, const QString &schoolLines) {
   folder.write(QStringLiteral("school.txt"), cp874(schoolLines));
-  return ui::forms::Load<GameWindow>();
+  return ui::forms::Show<GameWindow>();
 }
 
-void winGame(GameWindow *window) { QTest::keyClicks(window, window->strWord); }
+const game::GameState &state(const GameWindow *window) { return window->game().state(); }
+
+void winGame(GameWindow *window) { QTest::keyClicks(window, state(window).strWord); }
 
 void loseGame(GameWindow *window) {
   QString wrong;
   for (char c = 'A'; c <= 'Z' && wrong.size() < 9; ++c)
-    if (!window->strWord.contains(QLatin1Char(c)))
+    if (!state(window).strWord.contains(QLatin1Char(c)))
       wrong += QLatin1Char(c);
   QTest::keyClicks(window, wrong);
 }

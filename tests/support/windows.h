@@ -35,17 +35,25 @@ template <class T> T *control(const QObject *window, const QString &name) {
   return found;
 }
 
+// A menu item of a window, by its objectName.
+inline QAction *menuItem(const QObject *window, const char *name) {
+  return control<QAction>(window, QString::fromLatin1(name));
+}
+
 // The caption of a label; empty when the label is missing (the lookup warns).
 QString caption(const QObject *window, const QString &name);
 
-// A left click in the middle of a widget, or of the named button of a window.
+// A left click in the middle of a widget, or of the named button of a window; it fails when the
+// widget is hidden or disabled, as a player could not click it then.
 void click(QWidget *widget);
 void click(const QObject *window, const char *button);
 // Clicks the item of that text, as a user picks a file in a list.
 void selectItem(QListWidget *list, const QString &text);
 
-// Loads the main window, hidden, on a "school.txt" that holds these lines (in code page 874).
+// Shows the main window on a "school.txt" that holds these lines (in code page 874).
 GameWindow *startGameOn(const ProgramFolder &folder, const QString &schoolLines);
+// What the game core of the window stands at.
+const game::GameState &state(const GameWindow *window);
 // Types every letter of the current word, or nine letters that are not in it.
 void winGame(GameWindow *window);
 void loseGame(GameWindow *window);
