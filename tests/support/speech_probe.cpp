@@ -1,0 +1,45 @@
+// The program's own speaker in a process of its own, for test_speech: Qt looks for the sound
+// system once per process, so each case of the real engine needs a fresh one.
+//   speech_probe [--no-plugins] TEXT...
+// Prints "unavailable: " and the English line of the reason, or "available", then each text
+// as it has been spoken and "finished".
+#include "ui/speaker.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <QTimer>
+
+int main(int argc, char *argv[]) {
+  QCoreApplication app(argc, argv);
+  QStringList texts = app.arguments().mid(1);
+  if (texts.value(0) == QLatin1String("--no-plugins")) {
+    QCoreApplication::setLibraryPaths({});
+    texts.removeFirst();
+  }
+  QTextStream out(stdout);
+  ui::Speaker &speaker = ui::speaker();
+  const auto printReason = [&] {
+    out << "unavailable: " << speaker.unavailableReason().section(u'\n', -1) << Qt::endl;
+  };
+  if (!speaker.isAvailable()) {
+    printReason();
+    return 0;
+  }
+  out << "available" << Qt::endl;
+  QObject::connect(&speaker, &ui::Speaker::spoken, &app,
+                   [&](const QString &text) { out << "spoken: " << text << Qt::endl; });
+  QObject::connect(&speaker, &ui::Speaker::availabilityChanged, &app, [&] {
+    printReason();
+    app.quit();
+  });
+  QObject::connect(&speaker, &ui::Speaker::finished, &app, [&] {
+    out << "finished" << Qt::endl;
+    app.quit();
+  });
+  QTimer::singleShot(30000, &app, [&] {
+    out << "timed out" << Qt::endl;
+    app.exit(1);
+  });
+  speaker.say(texts);
+  return app.exec();
+}
