@@ -159,9 +159,10 @@ private slots:
                                      << "unavailable: Cannot speak: no audio device available";
     QTest::newRow("word, then sentence")
         << QStringList{"cat", "The cat sleeps."} << "null sink"
-        << "available\nspoken: cat\nspoken: The cat sleeps.\nfinished\n";
+        << "available\nspeaking: cat\nspoken: cat\nspeaking: The cat sleeps.\n"
+           "spoken: The cat sleeps.\nfinished\n";
     QTest::newRow("a word dropped at first") << QStringList{"dog"} << "null sink"
-                                             << "available\nspoken: dog\nfinished\n";
+                                             << "available\nspeaking: dog\nspoken: dog\nfinished\n";
   }
   void theRealEngineSpeaksOrSaysWhyNot() {
     QFETCH(QStringList, arguments);

@@ -88,6 +88,7 @@ void FliteSpeaker::speak(const QStringList &texts) {
 
 void FliteSpeaker::nextText() {
   m_attempt = 0;
+  m_announced = false;
   if (m_waiting.isEmpty()) {
     m_current.clear();
     emit finished();
@@ -118,6 +119,10 @@ void FliteSpeaker::engineStateChanged(QTextToSpeech::State state) {
   switch (state) {
   case QTextToSpeech::Speaking:
     m_heard = true;
+    if (!m_announced) {
+      m_announced = true;
+      emit speaking(m_current);
+    }
     break;
   case QTextToSpeech::Error:
     m_broken = m_heard;

@@ -33,6 +33,7 @@ private:
   QStringList m_waiting;
   QString m_current;
   int m_attempt = 0;
+  bool m_announced = false; // speaking() has been sent for m_current
   bool m_heard = false;  // the engine has been Speaking since m_current was handed to it
   bool m_broken = false; // and has reported an error since
   QTimer m_failureCheck;

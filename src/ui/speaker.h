@@ -27,7 +27,8 @@ public:
 signals:
   // The reason has changed: the engine failed while speaking.
   void availabilityChanged();
-  // A text of the last say() has been heard to its end.
+  // A text of the last say() begins to be heard, and has been heard to its end.
+  void speaking(const QString &text);
   void spoken(const QString &text);
   // The last say() is over: each of its texts spoken or given up. Not sent for a say() that a
   // newer one replaced.

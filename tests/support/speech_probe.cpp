@@ -2,7 +2,7 @@
 // system once per process, so each case of the real engine needs a fresh one.
 //   speech_probe [--no-plugins] TEXT...
 // Prints "unavailable: " and the English line of the reason, or "available", then each text
-// as it has been spoken and "finished".
+// as it begins to be heard and when it has been heard, and "finished".
 #include "ui/speaker.h"
 
 #include <QCoreApplication>
@@ -26,6 +26,8 @@ int main(int argc, char *argv[]) {
     return 0;
   }
   out << "available" << Qt::endl;
+  QObject::connect(&speaker, &ui::Speaker::speaking, &app,
+                   [&](const QString &text) { out << "speaking: " << text << Qt::endl; });
   QObject::connect(&speaker, &ui::Speaker::spoken, &app,
                    [&](const QString &text) { out << "spoken: " << text << Qt::endl; });
   QObject::connect(&speaker, &ui::Speaker::availabilityChanged, &app, [&] {
