@@ -1,11 +1,14 @@
 // The program's own speaker in a process of its own, for test_speech: Qt looks for the sound
 // system once per process, so each case of the real engine needs a fresh one.
-//   speech_probe [--no-plugins] TEXT...
-// Prints "unavailable: " and the English line of the reason, or "available", then each text
-// as it begins to be heard and when it has been heard, and "finished".
+//   speech_probe [--no-plugins] TEXT... [--then TEXT...]
+// Says the texts; those after --then are said as soon as the first text begins to be heard,
+// replacing the rest. Prints "unavailable: " and the English line of the reason, or
+// "available", then each text as it begins to be heard and when it has been heard (with the
+// milliseconds between), and "finished".
 #include "ui/speaker.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTextStream>
 #include <QTimer>
 
@@ -16,6 +19,10 @@ int main(int argc, char *argv[]) {
     QCoreApplication::setLibraryPaths({});
     texts.removeFirst();
   }
+  const qsizetype then = texts.indexOf(QLatin1String("--then"));
+  QStringList replacement = then < 0 ? QStringList() : texts.mid(then + 1);
+  texts = texts.mid(0, then);
+
   QTextStream out(stdout);
   ui::Speaker &speaker = ui::speaker();
   const auto printReason = [&] {
@@ -26,10 +33,16 @@ int main(int argc, char *argv[]) {
     return 0;
   }
   out << "available" << Qt::endl;
-  QObject::connect(&speaker, &ui::Speaker::speaking, &app,
-                   [&](const QString &text) { out << "speaking: " << text << Qt::endl; });
-  QObject::connect(&speaker, &ui::Speaker::spoken, &app,
-                   [&](const QString &text) { out << "spoken: " << text << Qt::endl; });
+  QElapsedTimer heard;
+  QObject::connect(&speaker, &ui::Speaker::speaking, &app, [&](const QString &text) {
+    out << "speaking: " << text << Qt::endl;
+    heard.start();
+    if (!replacement.isEmpty())
+      speaker.say(std::exchange(replacement, {}));
+  });
+  QObject::connect(&speaker, &ui::Speaker::spoken, &app, [&](const QString &text) {
+    out << "spoken: " << text << " after " << heard.elapsed() << " ms" << Qt::endl;
+  });
   QObject::connect(&speaker, &ui::Speaker::availabilityChanged, &app, [&] {
     printReason();
     app.quit();
