@@ -12,7 +12,7 @@ packages=(
   libgl-dev libxkbcommon-dev
   fonts-thai-tlwg fonts-dejavu-core
   xvfb xdotool x11-utils desktop-file-utils
-  pulseaudio
+  pulseaudio  # the speech test's private sound server
   libbenchmark-dev clang libclang-rt-14-dev
 )
 
