@@ -6,9 +6,13 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build ccache make pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-qpa-plugins
+  # Speech offline, no daemon: the flite engine. Qt6TextToSpeech's CMake package needs
+  # Qt6QmlIntegration, which only qt6-declarative-dev brings.
+  qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
   libgl-dev libxkbcommon-dev
   fonts-thai-tlwg fonts-dejavu-core libthai0
   xvfb xdotool x11-utils desktop-file-utils
+  pulseaudio  # the speech test's private sound server
   libbenchmark-dev clang libclang-rt-14-dev
   dpkg-dev appstream
 )

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QPointer>
+#include <QStringList>
+#include <QToolButton>
+
+namespace ui {
+
+class Speaker;
+
+// A small speaker button that says English texts aloud through the program's speaker. Its
+// accessible name and tooltip say what it speaks; Tab reaches it, Enter or Space presses it.
+// While speech cannot be used it is disabled, with the reason as its tooltip.
+//
+// It asks the speaker when it is first shown, not when it is made, so that the speech engine
+// starts when a player first meets the button and not with the window that holds it.
+class ListenButton : public QToolButton {
+  Q_OBJECT
+
+public:
+  explicit ListenButton(QWidget *parent = nullptr);
+
+  // What a click speaks, in order, and the description (Thai, then English) that names it.
+  void setSpeech(const QStringList &texts, const QString &description);
+
+protected:
+  void showEvent(QShowEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
+
+private:
+  void listen();
+  void showAvailability();
+
+  QPointer<Speaker> m_speaker;
+  QStringList m_texts;
+  QString m_description;
+};
+
+} // namespace ui
