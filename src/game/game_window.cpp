@@ -5,6 +5,7 @@
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/help_viewer.h"
+#include "ui/listen_button.h"
 #include "ui/message_box.h"
 #include "ui/picture.h"
 #include "ui/controls.h"
@@ -121,6 +122,8 @@ void GameWindow::createControls() {
                                               captions[i]);
     connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
   }
+  // Once the word is won or lost, the learner can hear it: in the panel's free top corner.
+  cmdListen = ui::addControl<ui::ListenButton>(Frame1, "cmdListen", {2640, 45, 300, 300});
   makeKeyboardFriendly();
 }
 

@@ -18,7 +18,8 @@ class QMenu;
 class QPushButton;
 namespace ui {
 class ImageBox;
-}
+class ListenButton;
+} // namespace ui
 
 // The game: form "Pindrel". Its handlers ask the game core, then show what it says: the keys,
 // the slots, the gallows, the score, the hints, the result panel and the difficult words.
@@ -69,6 +70,8 @@ private:
   void StartNextWord();
   void Guess(int index);
   void showRound();
+  void showKey(int index);
+  void showHintButtons();
   void showResult();
   void ShowStage(int stage);
   void ShowScore();
@@ -76,7 +79,7 @@ private:
   void emptyDiffList();
 
   // What a screen reader hears (game_window_accessibility.cpp).
-  void describeKeys();
+  void describeKey(int index);
   void describeSlots();
   void announce(const QString &text);
   QString guessResult(QChar letter, qsizetype found) const;
@@ -113,6 +116,7 @@ private:
   QFrame *Frame1 = nullptr;
   QLabel *Label1 = nullptr;
   std::array<QPushButton *, 2> Command1{};
+  ui::ListenButton *cmdListen = nullptr;
 
   QAction *mnuCustVocab = nullptr;
   QAction *mnuCreate = nullptr;

@@ -4,6 +4,8 @@
 // hint, the result, a new word), so that a screen reader can announce it.
 #include "game/game_window.h"
 
+#include "ui/listen_button.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -26,18 +28,17 @@ void GameWindow::makeKeyboardFriendly() {
   setTabOrder(cmdHint01, cmdHint02);
   setTabOrder(cmdHint02, Command1[0]);
   setTabOrder(Command1[0], Command1[1]);
-  setTabOrder(Command1[1], lstDifficultWords);
+  setTabOrder(Command1[1], cmdListen);
+  setTabOrder(cmdListen, lstDifficultWords);
   lstDifficultWords->setAccessibleName(Label2->text());
   lblScore->setAccessibleDescription(lblScoreLabel->text());
   lblHint01->setAccessibleDescription(hint01Description);
   lblHint02->setAccessibleDescription(hint02Description);
 }
 
-void GameWindow::describeKeys() {
-  for (int i = 0; i < game::keyCount; ++i) {
-    const QString use = m_game.state().keyUsed[i] ? QStringLiteral("used") : QStringLiteral("not used yet");
-    Letter[i]->setAccessibleDescription(QStringLiteral("letter %1, %2").arg(Letter[i]->text(), use));
-  }
+void GameWindow::describeKey(int index) {
+  const QString use = m_game.state().keyUsed[index] ? QStringLiteral("used") : QStringLiteral("not used yet");
+  Letter[index]->setAccessibleDescription(QStringLiteral("letter %1, %2").arg(Letter[index]->text(), use));
 }
 
 void GameWindow::describeSlots() {

@@ -6,6 +6,7 @@
 #include "ui/file_system.h"
 #include "ui/fitted_text.h"
 #include "ui/forms.h"
+#include "ui/listen_button.h"
 #include "ui/picture.h"
 #include "ui/twips.h"
 
@@ -45,10 +46,18 @@ void GameWindow::showHint(QLabel *label, const QString &hint, const QString &des
 // Which keys and hint buttons the player may use now.
 void GameWindow::showRound() {
   for (int i = 0; i < game::keyCount; ++i)
-    Letter[i]->setEnabled(m_game.keyEnabled(i));
+    showKey(i);
+  showHintButtons();
+}
+
+void GameWindow::showKey(int index) {
+  Letter[index]->setEnabled(m_game.keyEnabled(index));
+  describeKey(index);
+}
+
+void GameWindow::showHintButtons() {
   cmdHint01->setEnabled(m_game.canTakeHint01());
   cmdHint02->setEnabled(m_game.canTakeHint02());
-  describeKeys();
 }
 
 // The board starts afresh: score 0, no result, the empty gallows, all 26 keys made anew.
@@ -95,8 +104,10 @@ void GameWindow::Guess(int index) {
   } else if (state.outcome == game::Outcome::Won) {
     Label1->setText(QStringLiteral("You've Won!"));
   }
-  showRound();
-  if (state.outcome != game::Outcome::Playing) {
+  if (state.outcome == game::Outcome::Playing) {
+    showKey(index);
+  } else {
+    showRound();
     showResult();
     ShowScore();
   }
@@ -113,6 +124,8 @@ void GameWindow::showResult() {
   const int needed = Label1->heightForWidth(Label1->width());
   Label1->resize(Label1->width(), qBound(designHeight, needed, room));
   Frame1->setAccessibleDescription(Label1->text().simplified());
+  const QStringList spoken = m_game.spokenAfterRound();
+  cmdListen->setSpeech(spoken, ui::ListenButton::describe(spoken));
   Frame1->show();
   Command1[0]->setFocus(Qt::OtherFocusReason);
 }
@@ -123,7 +136,7 @@ void GameWindow::cmdHint01_Click() {
     return;
   showHint(lblHint01, m_game.state().strHint01, hint01Description);
   ShowScore();
-  showRound();
+  showHintButtons();
   if (hadFocus) // on to the second hint, not to the list the focus fell to
     cmdHint02->setFocus(Qt::TabFocusReason);
   announce(QStringLiteral("Hint 1: %1 (Your Score: %2)").arg(m_game.state().strHint01).arg(m_game.state().intScore));
@@ -134,7 +147,7 @@ void GameWindow::cmdHint02_Click() {
     return;
   showHint(lblHint02, m_game.state().strHint02, hint02Description);
   ShowScore();
-  showRound();
+  showHintButtons();
   announce(QStringLiteral("Hint 2: %1 (Your Score: %2)").arg(m_game.state().strHint02).arg(m_game.state().intScore));
 }
 
@@ -156,6 +169,6 @@ void GameWindow::lstDifficultWords_Click() {
   if (selected.isEmpty())
     return;
   const game::DifficultWord word = m_game.lookUp(lstDifficultWords->row(selected.first()));
-  ui::forms::Load<ShowMeaning>()->setCaptions(word.meaningCaption, word.sentenceCaption);
+  ui::forms::Load<ShowMeaning>()->setCaptions(word.meaningCaption, word.sentenceCaption, word.spoken);
   ui::forms::Show<ShowMeaning>();
 }

@@ -86,7 +86,8 @@ void GameWindow::LayOutKeys() {
     key->show();
     ++nextCode;
   }
-  describeKeys();
+  for (int i = 0; i < game::keyCount; ++i)
+    describeKey(i);
 }
 
 // A category that cannot be read leaves the game as it is; otherwise the game starts afresh on

@@ -1,6 +1,7 @@
 #include "game/show_meaning.h"
 
 #include "ui/controls.h"
+#include "ui/listen_button.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,6 +12,7 @@ constexpr int clientHeight = 1830;
 constexpr int sentenceTop = 480;
 constexpr int sentenceHeight = 495;
 constexpr int okTop = 1200;
+constexpr int listenTop = 1260; // right of OK, level with it
 } // namespace
 
 ShowMeaning::ShowMeaning() {
@@ -23,11 +25,13 @@ ShowMeaning::ShowMeaning() {
   }
   cmdOK = ui::addButton(this, this, "cmdOK", QStringLiteral("OK"), {1440, okTop, 1335, 495},
                         &ShowMeaning::cmdOK_Click);
+  cmdListen = ui::addControl<ui::ListenButton>(this, "cmdListen", {3120, listenTop, 360, 360});
 }
 
-void ShowMeaning::setCaptions(const QString &meaning, const QString &sentence) {
+void ShowMeaning::setCaptions(const QString &meaning, const QString &sentence, const QStringList &spoken) {
   lblMeaning->setText(meaning);
   lblSentence->setText(sentence);
+  cmdListen->setSpeech(spoken, ui::ListenButton::describe(spoken));
   fitText();
 }
 
@@ -43,6 +47,7 @@ void ShowMeaning::fitText() {
   lblSentence->setGeometry(lblSentence->x(), sentenceY, lblSentence->width(), sentenceH);
   const int grown = (sentenceY + sentenceH) - ui::px(sentenceTop + sentenceHeight);
   cmdOK->move(cmdOK->x(), ui::px(okTop) + grown);
+  cmdListen->move(cmdListen->x(), ui::px(listenTop) + grown);
   setFixedSize(ui::px(clientWidth), ui::px(clientHeight) + grown);
 }
 

@@ -6,6 +6,9 @@
 
 class QLabel;
 class QPushButton;
+namespace ui {
+class ListenButton;
+}
 
 // The meaning popup: form "frmShowMeaning". One instance, shown and hidden, its captions
 // replaced for each word.
@@ -16,7 +19,8 @@ public:
   static constexpr const char *formName = "frmShowMeaning";
 
   ShowMeaning();
-  void setCaptions(const QString &meaning, const QString &sentence);
+  // The two captions, and the English the listen button speaks (the word, then its sentence).
+  void setCaptions(const QString &meaning, const QString &sentence, const QStringList &spoken);
 
 private:
   void cmdOK_Click();
@@ -25,4 +29,5 @@ private:
   QLabel *lblMeaning = nullptr;
   QLabel *lblSentence = nullptr;
   QPushButton *cmdOK = nullptr;
+  ui::ListenButton *cmdListen = nullptr;
 };

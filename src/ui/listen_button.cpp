@@ -21,6 +21,12 @@ void ListenButton::setSpeech(const QStringList &texts, const QString &descriptio
   showAvailability();
 }
 
+QString ListenButton::describe(const QStringList &texts) {
+  return texts.size() > 1
+             ? QStringLiteral("ฟังคำศัพท์และประโยคตัวอย่าง / Listen to the word and its example sentence")
+             : QStringLiteral("ฟังคำศัพท์ / Listen to the word");
+}
+
 void ListenButton::showEvent(QShowEvent *event) {
   if (!m_speaker) {
     m_speaker = &speaker();

@@ -22,6 +22,8 @@ public:
 
   // What a click speaks, in order, and the description (Thai, then English) that names it.
   void setSpeech(const QStringList &texts, const QString &description);
+  // The description of a word alone, or of a word and its example sentence.
+  static QString describe(const QStringList &texts);
 
 protected:
   void showEvent(QShowEvent *event) override;

@@ -8,6 +8,12 @@ namespace testing {
 void prepareProgram() {
   pindrel::prepareApplication();
   static const pindrel::Navigation navigation;
+  speech();
+}
+
+RecordingSpeaker &speech() {
+  static RecordingSpeaker speaker;
+  return speaker;
 }
 
 void resetProgram() {

@@ -4,6 +4,7 @@
 #include "storage/pindrel_module.h"
 #include "support/message_recorder.h"
 #include "support/program_folder.h"
+#include "support/recording_speaker.h"
 #include "ui/forms.h"
 #include "ui/message_box.h"
 
@@ -17,6 +18,8 @@ namespace testing {
 // What the program sets up before its first window (names, fonts), for a test program that
 // drives the windows; WINDOWS_TEST_MAIN runs it.
 void prepareProgram();
+// What the listen buttons of the windows said; no real engine is started by a window test.
+RecordingSpeaker &speech();
 
 // Unloads every window that is loaded, lets the deferred deletions run and forgets the file in
 // use and the file being edited, so each test starts as the program does.
