@@ -58,6 +58,9 @@ private slots:
     row("32,768 lines", owl.repeated(32768), refused, refused);
     row("500 letters", corpus("long_word.txt"), 1, 1, {QByteArray(500, 'a'), "long", "word"});
     row("bar only", corpus("bar_only.txt"), 1, 1, {"", "", ""});
+    row("utf-8 with its mark", "\xEF\xBB\xBF" + QStringLiteral("owl|นกฮูก|at night\n").toUtf8(), 1, 1,
+        {"owl", cp874(QStringLiteral("นกฮูก")), "at night"});
+    row("utf-16", QByteArray("\xFF\xFEo\0w\0l\0", 8), refused, refused);
     row("folder", {}, refused, refused, {}, "folder");
     row("link to a missing file", {}, refused, refused, {}, "link");
     row("link to /dev/zero", {}, refused, refused, {}, "link to zero");

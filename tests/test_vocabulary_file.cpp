@@ -58,6 +58,44 @@ private slots:
     QCOMPARE(fields(custom.entries[3]), QStringList({"owl", "", "", "", ""}));
   }
 
+  // Guards against a code page 874 file taken for UTF-8 (every Thai text of the built-in files,
+  // whole, word by word and in pairs of words; two words that are valid UTF-8 without Thai), a UTF-8 file misread (with or without its mark,
+  // with CR LF or LF ends: the same entries as in code page 874, the mark no part of the first
+  // word), and a UTF-16 file read at all.
+  void eachFileIsReadInTheEncodingItShows() {
+    using vocabulary_file::Encoding;
+    const QStringList names{"school.txt", "house.txt", "animals.txt"};
+    QStringList thaiTexts;
+    for (const QString &name : names) {
+      const QByteArray bytes = ProgramFolder().read(name);
+      QCOMPARE(std::pair(name, int(vocabulary_file::encodingOf(bytes))), std::pair(name, int(Encoding::Cp874)));
+      for (const VocabEntry &entry : vocabulary_file::parse(bytes, vocabulary_file::builtInFields).entries)
+        for (const QString &field : {entry.hint02, entry.meaning}) {
+          const QStringList words = field.split(u' ', Qt::SkipEmptyParts);
+          thaiTexts << field << words;
+          for (qsizetype i = 1; i < words.size(); ++i)
+            thaiTexts << words[i - 1] + u' ' + words[i];
+        }
+    }
+    QVERIFY(thaiTexts.size() > 500);
+    thaiTexts << QStringLiteral("ยก") << QStringLiteral("ยน"); // valid UTF-8 in code page 874, but no Thai in it
+    for (const QString &text : thaiTexts)
+      QCOMPARE(std::pair(text, int(vocabulary_file::encodingOf(cp874(text)))), std::pair(text, int(Encoding::Cp874)));
+
+    const QString lines = QStringLiteral("cat|a pet|สัตว์เลี้ยง\r\nowl|hoots|นกฮูก\r\n");
+    const auto expected = vocabulary_file::parse(cp874(lines), vocabulary_file::customFields).entries;
+    QString lf = lines;
+    lf.remove(u'\r');
+    for (const QByteArray &utf8 : {lines.toUtf8(), "\xEF\xBB\xBF" + lines.toUtf8(), "\xEF\xBB\xBF" + lf.toUtf8(), lf.toUtf8()}) {
+      const auto read = vocabulary_file::parse(utf8, vocabulary_file::customFields);
+      QCOMPARE(read.entries.size(), expected.size());
+      for (qsizetype i = 0; i < expected.size(); ++i)
+        QCOMPARE(fields(read.entries[i]), fields(expected[i]));
+    }
+    for (const QByteArray &mark : {QByteArray("\xFF\xFE"), QByteArray("\xFE\xFF")})
+      QCOMPARE(int(vocabulary_file::parse(mark + "c\0a\0t\0", 3).problem), int(vocabulary_file::Problem::Utf16));
+  }
+
   // Guards against a read that never ends or never returns (a device, a pipe, a file that grows
   // without end) and against a huge file read whole before its size is looked at.
   void onlyOrdinaryFilesOfAWordListsSizeAreRead() {

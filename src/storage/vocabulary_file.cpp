@@ -4,6 +4,9 @@
 #include "ui/file_system.h"
 #include "ui/text_lines.h"
 
+#include <QStringDecoder>
+
+#include <algorithm>
 #include <optional>
 
 namespace vocabulary_file {
@@ -16,16 +19,26 @@ bool isBlank(QByteArrayView line) {
   return true;
 }
 
+constexpr char utf8Mark[] = "\xEF\xBB\xBF";
+
+bool startsWith(QByteArrayView bytes, QByteArrayView mark) { return bytes.startsWith(mark); }
+
+QString decode(QByteArrayView field, Encoding encoding) {
+  return encoding == Encoding::Utf8 ? QString::fromUtf8(field) : thai_codepage::decode(field);
+}
+
 // Nothing when a field that is kept is too long.
-std::optional<VocabEntry> entryOf(QByteArrayView line, int fieldCount) {
+std::optional<VocabEntry> entryOf(QByteArrayView line, int fieldCount, Encoding encoding) {
   const QList<QByteArrayView> fields = splitFields(line);
   VocabEntry entry;
   QString *targets[] = {&entry.word, &entry.hint01, &entry.hint02, &entry.meaning, &entry.sentence};
   const qsizetype count = std::min<qsizetype>(fields.size(), fieldCount);
   for (qsizetype i = 0; i < count; ++i) {
-    if (fields[i].size() > maxFieldLength)
+    if (fields[i].size() > maxFieldLength * (encoding == Encoding::Utf8 ? 4 : 1))
       return std::nullopt;
-    *targets[i] = thai_codepage::decode(fields[i]);
+    *targets[i] = decode(fields[i], encoding);
+    if (targets[i]->size() > maxFieldLength)
+      return std::nullopt;
   }
   return entry;
 }
@@ -49,16 +62,35 @@ QList<QByteArrayView> splitFields(QByteArrayView line) {
   return fields;
 }
 
+Encoding encodingOf(QByteArrayView bytes) {
+  if (startsWith(bytes, "\xFF\xFE") || startsWith(bytes, "\xFE\xFF"))
+    return Encoding::Utf16;
+  if (startsWith(bytes, utf8Mark))
+    return Encoding::Utf8;
+  if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return Encoding::Cp874; // plain ASCII reads the same either way
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  const QString text = utf8(bytes);
+  const bool thai = std::any_of(text.begin(), text.end(),
+                                [](QChar c) { return c.unicode() >= 0x0E01 && c.unicode() <= 0x0E5B; });
+  return !utf8.hasError() && thai ? Encoding::Utf8 : Encoding::Cp874;
+}
+
 Contents parse(QByteArrayView bytes, int fieldCount) {
   Contents contents;
-  const QList<QByteArrayView> lines = ui::splitLines(bytes);
+  const Encoding encoding = encodingOf(bytes);
+  if (encoding == Encoding::Utf16)
+    return refused(Problem::Utf16);
+  if (startsWith(bytes, utf8Mark))
+    bytes = bytes.sliced(3);
+  const QList<QByteArrayView> lines = ui::splitLines(bytes, encoding == Encoding::Utf8);
   contents.entries.reserve(std::min(lines.size(), maxRecords));
   for (const QByteArrayView line : lines) {
     if (isBlank(line))
       continue;
     if (contents.entries.size() == maxRecords)
       return refused(Problem::TooManyRecords);
-    std::optional<VocabEntry> entry = entryOf(line, fieldCount);
+    std::optional<VocabEntry> entry = entryOf(line, fieldCount, encoding);
     if (!entry)
       return refused(Problem::FieldTooLong);
     contents.entries.append(std::move(*entry));
@@ -124,6 +156,12 @@ QString describeProblem(const QString &fileName, const Contents &contents) {
   case Problem::TooManyRecords:
     thai = QStringLiteral("ในไฟล์มีคำศัพท์เกิน %1 คำ").arg(maxRecords);
     english = QStringLiteral("the file holds more than %1 words.").arg(maxRecords);
+    break;
+  case Problem::Utf16:
+    thai = QStringLiteral("ไฟล์นี้บันทึกแบบ UTF-16 (Unicode) ซึ่งโปรแกรมอ่านไม่ได้ "
+                          "กรุณาบันทึกใหม่แบบ UTF-8");
+    english = QStringLiteral("the file is saved as UTF-16 (Unicode), which the program does not "
+                             "read; save it again as UTF-8.");
     break;
   case Problem::FieldTooLong:
     thai = QStringLiteral("ในไฟล์มีข้อความยาวเกิน %1 ตัวอักษร").arg(maxFieldLength);

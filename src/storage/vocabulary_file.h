@@ -37,8 +37,15 @@ enum class Problem {
   Unreadable,
   NoRecords,
   TooManyRecords,
-  FieldTooLong
+  FieldTooLong,
+  Utf16,
 };
+
+// How a file's bytes are text: code page 874 as the format has it, or UTF-8, which a file shows
+// by its byte-order mark, or by being valid UTF-8 throughout with Thai in it (no code page 874
+// text with Thai in it is valid UTF-8). UTF-16 is not read.
+enum class Encoding { Cp874, Utf8, Utf16 };
+Encoding encodingOf(QByteArrayView bytes);
 
 struct Contents {
   QList<VocabEntry> entries;
@@ -49,7 +56,9 @@ struct Contents {
 
 // Blank lines (empty or only spaces) are not records; a line with fewer fields than
 // fieldCount is a record whose missing fields are empty; fields beyond fieldCount are ignored.
-// A file with a field of more than maxFieldLength characters is refused whole.
+// A file with a field of more than maxFieldLength characters is refused whole. In a UTF-8 file
+// the byte-order mark is no part of the first word, and a lone LF ends a line too, as editors
+// that save UTF-8 end their lines.
 // Splits a line at every "|", with no escape: n separators give n + 1 fields.
 QList<QByteArrayView> splitFields(QByteArrayView line);
 

@@ -2,13 +2,13 @@
 
 namespace ui {
 
-QList<QByteArrayView> splitLines(QByteArrayView bytes) {
+QList<QByteArrayView> splitLines(QByteArrayView bytes, bool lfEndsLine) {
   QList<QByteArrayView> lines;
-  lines.reserve(bytes.count('\r') + 1);
+  lines.reserve(bytes.count(lfEndsLine ? '\n' : '\r') + 1);
   qsizetype start = 0;
   const qsizetype size = bytes.size();
   for (qsizetype i = 0; i < size; ++i) {
-    if (bytes[i] != '\r')
+    if (bytes[i] != '\r' && !(lfEndsLine && bytes[i] == '\n'))
       continue;
     lines.append(bytes.sliced(start, i - start));
     if (i + 1 < size && bytes[i + 1] == '\n')
