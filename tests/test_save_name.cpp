@@ -9,9 +9,9 @@ class SaveNameTest : public QObject {
   Q_OBJECT
 
 private slots:
-  // Guards against a name checked in the wrong order, a file name that is not a plain name
-  // reaching the disk, an ordinary name refused, or a warning that loses its wording. (The
-  // save dialog's rows try a plain name and one of two dots.)
+  // Guards against a name checked in the wrong order, a base name cut at the last "." instead of
+  // the first, a file name that is not a plain name reaching the disk, an ordinary name refused,
+  // or a warning that loses its wording.
   void typedNameGivesItsFileOrIsRefused_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("problem");
@@ -22,6 +22,7 @@ private slots:
     const QString a200(200, u'a');
     row("with extension", "birds.txt", Problem::None, "birds.txt");
     row("trailing dot", "birds.", Problem::None, "birds.txt");
+    row("two dots: cut at the first", "my.words.txt", Problem::None, "my.txt");
     row("thai", "นก", Problem::None, "นก.txt");
     row("device inside a name", "console", Problem::None, "console.txt");
     row("200 bytes", a200, Problem::None, a200 + ".txt");

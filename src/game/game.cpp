@@ -40,6 +40,7 @@ void Game::TakeVocabulary(VocabularyInUse vocabulary, QList<VocabEntry> entries)
   s.arrWordTable = std::move(entries);
   s.intWordCount = static_cast<qint16>(s.arrWordTable.size());
   MakeWordOrder(s.intWordCount);
+  s.intNextWord = 1; // a new order always starts at its first position
 }
 
 void Game::MakeWordOrder(qint16 n) {
@@ -67,6 +68,8 @@ void Game::ResetBoard() {
 
 // The next word of the order; after the order's last word it starts again at its first.
 void Game::SelectWord() {
+  if (!hasVocabulary())
+    return;
   s.intWrongGuesses = 0;
   s.intLettersFound = 0;
   const VocabEntry &entry = s.arrWordTable.at(s.arrWordOrder.at(s.intNextWord) - 1);

@@ -164,27 +164,14 @@ void GameWindow::Form_Unload() {
   emit unloading();
 }
 
-// An installed copy lies in a folder its users may not write to: it plays the vocabularies
-// it has, and the player is told why and what to do. Once for each folder, as the window
-// loads again at every switch to a custom vocabulary.
+// A "Custom Vocab" that cannot be written to: the player is told what still works. Once for
+// each folder, as the window loads again at every switch to a custom vocabulary.
 void GameWindow::ReportUnwritableCustomFolder() {
   static QString toldFor;
-  if (toldFor == ui::programFolder())
+  if (toldFor == ui::customVocabFolder())
     return;
-  toldFor = ui::programFolder();
-  if (!ui::folderWritable(ui::programFolder())) {
-    ui::MsgBox(QStringLiteral("โปรแกรมนี้ติดตั้งอยู่ในโฟลเดอร์ที่บันทึกไฟล์ไม่ได้\n%1\n"
-                              "จึงเล่นได้เฉพาะคำศัพท์ที่มีอยู่แล้ว ส่วนการสร้างและแก้ไขคำศัพท์จะใช้ไม่ได้ "
-                              "หากต้องการสร้างคำศัพท์เอง กรุณาคัดลอกโฟลเดอร์นี้ไปไว้ในที่ของคุณเอง "
-                              "แล้วเปิดโปรแกรมจากที่นั่นครับ\n\n"
-                              "This copy of Pindrel is installed in a folder that cannot be "
-                              "written to:\n%1\nYou can play the vocabularies it has; "
-                              "making and editing your own vocabulary is switched off. To make "
-                              "your own, copy this folder to a place of your own and start the "
-                              "program from there.")
-                   .arg(ui::programFolder()),
-               ui::vbOKExclamation);
-  } else if (ui::folderExists(ui::customVocabFolder())) {
+  toldFor = ui::customVocabFolder();
+  if (ui::folderExists(ui::customVocabFolder())) {
     ui::MsgBox(QStringLiteral("บันทึกไฟล์ลงในโฟลเดอร์ \"Custom Vocab\" ไม่ได้ "
                               "จึงเล่นคำศัพท์ที่อยู่ในโฟลเดอร์นั้นได้ แต่สร้างและแก้ไขคำศัพท์ไม่ได้\n\n"
                               "The folder \"Custom Vocab\" cannot be written to: the "

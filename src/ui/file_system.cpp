@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <cstring>
@@ -41,7 +42,14 @@ void setProgramFolder(const QString &folder) { folderOverride() = folder; }
 
 QString programPath(const QString &name) { return programFolder() + QLatin1Char('/') + name; }
 
-QString customVocabFolder() { return programPath(QStringLiteral("Custom Vocab")); }
+// A copy in a folder of the user's own keeps its vocabularies beside it. An installed copy lies
+// in a folder its users cannot write to: theirs go into their own data folder.
+QString customVocabFolder() {
+  if (folderWritable(programFolder()))
+    return programPath(QStringLiteral("Custom Vocab"));
+  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+         QStringLiteral("/pindrel/Custom Vocab");
+}
 
 QString customVocabPath(const QString &name) {
   return customVocabFolder() + QLatin1Char('/') + name;

@@ -15,6 +15,8 @@ void setProgramFolder(const QString &folder);
 
 // folder + "/" + name, the one way paths are built.
 QString programPath(const QString &name);
+// "Custom Vocab" beside the program; for a program folder that cannot be written to (an installed
+// copy), "pindrel/Custom Vocab" in the user's data folder (~/.local/share).
 QString customVocabFolder();
 QString customVocabPath(const QString &name);
 
