@@ -1,10 +1,14 @@
-// Saving through the save dialog or into the file being edited, failed saves, the edit chooser.
+// Saving: the writer (SaveData) on the file system as a user's folder can be, and the windows
+// around it (the editor's save button, the save dialog's names and question, the edit chooser,
+// the main window opened anew on the file).
+#include "storage/thai_codepage.h"
 #include "support/small_disk.h"
 #include "support/windows.h"
 
 #include <optional>
 
 using namespace testing;
+namespace module = pindrelModule;
 
 const QByteArray birds = "owl|hoots|at night\r\nhen|lays eggs|on a farm\r\n";
 
@@ -28,51 +32,38 @@ class SaveAndEditTest : public QObject {
 private slots:
   void cleanup() { resetProgram(); }
 
-  // Guards against the placeholder written, element 0 lost, a line end missing, bytes altered
-  // on their way out; a refused name that writes or closes the dialog; a file replaced without
-  // asking, after No, or after a question that names another file than the one given; a twin
-  // written beside a name that differs only in case; a link followed out of "Custom Vocab"; a
-  // save that leaves the old windows instead of playing the new file; and a failed save that
-  // loses or alters the old file, leaves anything behind, or closes the windows as if it had
-  // worked.
-  void saveWritesOnlyWhatItMay_data() {
-    QTest::addColumn<QByteArray>("edited"); // null: create mode, saved through the dialog
-    QTest::addColumn<QString>("existing");  // the file in "Custom Vocab" that is edited or listed
-    QTest::addColumn<QString>("typed");     // into the dialog; null: the existing file clicked
-    QTest::addColumn<QString>("setup");     // made before the save
-    QTest::addColumn<QList<int>>("styles"); // of the messages given
-    QTest::addColumn<QString>("file");      // saved and played; when none, a question gets No
-    QTest::addColumn<QByteArray>("written"); // into that file
-    const auto row = [](const char *tag, const QByteArray &edited, const QString &typed,
-                        const char *setup, const QList<int> &styles, const QString &file = {},
-                        const QByteArray &written = {}, const QString &existing = "birds.txt") {
-      QTest::newRow(tag) << edited << existing << typed << QString::fromLatin1(setup) << styles
-                         << file << written;
-    };
-    const QByteArray added = "cat| x|y |meow\r\ndog|a pet|meow\r\n";
+  // Guards against the placeholder written or element 0 lost, bytes altered on their way out,
+  // a twin written beside a name that differs only in case, a link followed out of "Custom
+  // Vocab", a name of 255 bytes that fails for its temporary file, and a failed save that loses
+  // or alters the old file, leaves anything behind, or does not say why.
+  void saveDataWritesOnlyWhatItMay_data() {
+    QTest::addColumn<QString>("edited");   // the file being edited; empty: create mode
+    QTest::addColumn<QString>("name");     // given to SaveData
+    QTest::addColumn<QString>("setup");    // made before the save
+    QTest::addColumn<QString>("file");     // written; empty: nothing may change
+    QTest::addColumn<QByteArray>("written");
     const QByteArray thai = "cat|\x81\xDB\xFF|" + cp874(QStringLiteral("แมว เหมียว")) + "\r\n";
     const QString longName = QString(251, u'b') + ".txt"; // 255 bytes, the most a name may have
-    row("create, bar and spaces kept", {}, "my.words", "", {0}, "my.txt", added);
-    row("create over a file, yes", {}, {}, "", {36, 0}, "birds.txt", added);
-    row("edit, thai and unassigned bytes kept", thai, {}, "", {0}, "birds.txt", thai + added);
-    row("edit an empty file", "", {}, "", {0}, "birds.txt", added);
-    row("edit, upper-case extension", birds, {}, "", {0}, "Birds.TXT", birds + added, "Birds.TXT");
-    row("create, same name but for case", {}, "birds", "", {36, 0}, "Birds.TXT", added, "Birds.TXT");
-    row("edit a name of 255 bytes", birds, {}, "", {0}, longName, birds + added, longName);
-    row("edit a link out of the folder", birds, {}, "link out", {0}, "birds.txt", birds + added);
-    row("create over a link to nothing", {}, "dangle", "dangling link", {36, 0}, "dangle.txt", added);
-    row("create in a linked folder", {}, "new", "folder link", {0}, "new.txt", added);
-    row("outside the folder", {}, "../escape", "", {48});
-    row("existing, no", {}, "birds", "", {36});
-    row("custom vocab is a file", {}, "birds", "plain file", {48});
-    row("target is a folder", {}, "birds", "folder", {48});
-    row("emoji in an entry", birds, {}, "emoji", {48});
-    row("disk full", birds, {}, "disk full", {48});
+    const auto row = [](const char *tag, const QString &edited, const QString &name, const char *setup,
+                        const QString &file, const QByteArray &written) {
+      QTest::newRow(tag) << edited << name << QString::fromLatin1(setup) << file << written;
+    };
+    row("create: no placeholder, bar and spaces kept", "", "my.words", "", "my.txt", "cat| x|y |meow\r\n");
+    row("edit: element 0, thai and unassigned bytes kept", "birds.txt", "birds.txt", "", "birds.txt", thai);
+    row("upper-case extension", "Birds.TXT", "Birds.TXT", "", "Birds.TXT", thai);
+    row("same name but for case", "", "birds", "Birds.TXT", "Birds.TXT", "cat| x|y |meow\r\n");
+    row("a name of 255 bytes", longName, longName, "", longName, thai);
+    row("a link out of the folder", "birds.txt", "birds.txt", "link out", "birds.txt", thai);
+    row("a link to nothing", "", "dangle", "dangling link", "dangle.txt", "cat| x|y |meow\r\n");
+    row("a linked folder", "", "new", "folder link", "new.txt", "cat| x|y |meow\r\n");
+    row("custom vocab is a file", "", "birds", "plain file", "", "");
+    row("target is a folder", "", "birds", "folder", "", "");
+    row("emoji in an entry", "", "birds", "emoji", "", "");
+    row("disk full", "birds.txt", "birds.txt", "disk full", "", "");
   }
-  void saveWritesOnlyWhatItMay() {
-    QFETCH(QByteArray, edited);
-    QFETCH(QString, existing);
-    QFETCH(QString, typed);
+  void saveDataWritesOnlyWhatItMay() {
+    QFETCH(QString, edited);
+    QFETCH(QString, name);
     QFETCH(QString, setup);
     QFETCH(QString, file);
     ProgramFolder folder;
@@ -84,51 +75,42 @@ private slots:
       QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("chosen")));
       QVERIFY(QFile::link(QStringLiteral("chosen"), folder.filePath(QStringLiteral("Custom Vocab"))));
     }
-    folder.writeCustom(existing, edited.isNull() ? birds : edited);
+    const QString existing = edited.isEmpty() ? (setup.contains(u'.') ? setup : QStringLiteral("birds.txt")) : edited;
+    folder.writeCustom(existing, birds);
     if (setup == u"link out") { // read through the link, but never written through it
-      folder.write(QStringLiteral("outside.txt"), folder.read("Custom Vocab/" + existing));
-      QVERIFY(QFile::remove(folder.customPath(existing)));
-      QVERIFY(QFile::link(QStringLiteral("../outside.txt"), folder.customPath(existing)));
+      folder.write(QStringLiteral("outside.txt"), birds);
+      QVERIFY(QFile::remove(folder.customPath(existing)) && QFile::link("../outside.txt", folder.customPath(existing)));
     }
     if (setup == u"dangling link")
       QVERIFY(QFile::link(QStringLiteral("../made.txt"), folder.customPath(QStringLiteral("dangle.txt"))));
-    if (disk) // fills the rest of the room
-      folder.writeCustom(QStringLiteral("filler"), QByteArray(64 * 1024, 'x'));
-    QPointer<GameWindow> old = ui::forms::Show<GameWindow>();
-    if (file.isEmpty())
-      messages.answers = {ui::vbNo};
-    edited.isNull() ? menuItem(old, "mnuCreate")->trigger() : chooseFile(menuItem(old, "mnuEditData"), existing);
-    QPointer<QWidget> editor = form("new_vocab");
-    addEntry(editor, "cat", setup == u"emoji" ? "🐶" : " x|y ", "meow");
-    addEntry(editor, "dog", "a pet", "meow");
-    control<QLineEdit>(editor, "txtVocab")->setText(QStringLiteral("never added"));
     QDir custom(folder.customPath({}));
     if (setup == u"plain file" && custom.removeRecursively())
       folder.write(QStringLiteral("Custom Vocab"), "notes");
     if (setup == u"folder")
       QVERIFY(custom.remove(existing) && custom.mkdir(existing));
-    const QStringList before = snapshot(folder);
-    click(editor, "cmdSave"); // in create mode it opens the save dialog
-    if (QWidget *dialog = form("frmSave")) {
-      typed.isNull() ? selectItem(control<QListWidget>(dialog, "File1"), existing)
-                     : control<QLineEdit>(dialog, "Text1")->setText(typed);
-      click(dialog, "cmdSave");
+    if (disk) // fills the rest of the room
+      folder.writeCustom(QStringLiteral("filler"), QByteArray(64 * 1024, 'x'));
+    module::strEditFile = edited;
+    if (edited.isEmpty()) {
+      module::arrVocab = {"Vocab", "cat"};
+      module::arrHint01 = {"Hint One", setup == u"emoji" ? "🐶" : " x|y "};
+      module::arrHint02 = {"Hint Two", "meow"};
+    } else { // element 0 is the file's first entry
+      module::arrVocab = {"cat"};
+      module::arrHint01 = {thai_codepage::decode("\x81\xDB\xFF")};
+      module::arrHint02 = {QStringLiteral("แมว เหมียว")};
     }
-    processDeferredDeletes();
-    QTEST(messages.styles, "styles");
-    if (messages.styles.first() == 36)
-      QCOMPARE(messages.texts.first(), QStringLiteral("The file, %1, exists. Do you want to overwrite it?")
-                                           .arg(typed.isNull() ? existing : typed));
-    if (!setup.isEmpty() && messages.styles.first() == 48)
-      QVERIFY(messages.texts.first().contains(setup == u"emoji" ? "Entry 2 (\"cat\")" : "birds.txt"));
-    auto *game = qobject_cast<GameWindow *>(form("Pindrel"));
-    if (file.isEmpty()) { // nothing written, and every window stays
+    const QStringList before = snapshot(folder);
+    QString given = name;
+    const bool saved = module::SaveData(given);
+    QCOMPARE(saved, !file.isEmpty());
+    if (file.isEmpty()) { // told why, naming the file or the entry, and nothing changed
+      QCOMPARE(messages.styles, QList<int>{48});
+      QVERIFY(messages.texts.first().contains(setup == u"emoji" ? "Entry 1 (\"cat\")" : "birds.txt"));
       QCOMPARE(snapshot(folder), before);
-      QVERIFY(old && game == old && editor && editor->isVisible());
-      QCOMPARE(form("frmSave") && form("frmSave")->isVisible(), edited.isNull());
-      QCOMPARE(pindrelModule::strEditFile, edited.isNull() ? QString() : existing);
       return;
     }
+    QCOMPARE(module::strFileInUse, file);
     QTEST(folder.read(QStringLiteral("Custom Vocab/") + file), "written");
     // One file of that name but for case, a plain one; nothing outside "Custom Vocab" touched.
     const QStringList twins = custom.entryList(QDir::AllEntries | QDir::System).filter(
@@ -139,14 +121,62 @@ private slots:
       return entries.filter(QRegularExpression("^" + QRegularExpression::escape(folder.path()) + "/(?!Custom Vocab/|chosen/)"));
     };
     QCOMPARE(outside(snapshot(folder)), outside(before));
+  }
+
+  // Guards against a refused name that writes or closes the dialog, a question that names another
+  // file than the one given or is not asked (a twin but for case, a link to nothing), No that
+  // writes, text never added that is written, and a save that does not play the new file in a
+  // main window opened anew (its editor and dialog closed), with the message on top.
+  void theSaveButtonsHandOverToAGameOnTheFile_data() {
+    QTest::addColumn<QString>("edited");   // empty: create mode, named in the dialog
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QList<int>>("styles"); // the question's answer is No when nothing is written
+    QTest::addColumn<QString>("file");
+    QTest::newRow("a new name") << "" << "my.words" << QList<int>{0} << "my.txt";
+    QTest::newRow("a dot first") << "" << ".txt" << QList<int>{48} << "";
+    QTest::newRow("over a file, yes") << "" << "BIRDS.txt" << QList<int>{36, 0} << "birds.txt";
+    QTest::newRow("over a file, no") << "" << "birds" << QList<int>{36} << "";
+    QTest::newRow("the file edited") << "birds.txt" << "" << QList<int>{0} << "birds.txt";
+  }
+  void theSaveButtonsHandOverToAGameOnTheFile() {
+    QFETCH(QString, edited);
+    QFETCH(QString, typed);
+    QFETCH(QString, file);
+    ProgramFolder folder;
+    MessageRecorder messages;
+    folder.writeCustom(QStringLiteral("birds.txt"), birds);
+    QPointer<GameWindow> old = ui::forms::Show<GameWindow>();
+    if (file.isEmpty())
+      messages.answers = {ui::vbNo};
+    edited.isEmpty() ? menuItem(old, "mnuCreate")->trigger() : chooseFile(menuItem(old, "mnuEditData"), edited);
+    QPointer<QWidget> editor = form("new_vocab");
+    addEntry(editor, "dog", "a pet", "barks");
+    control<QLineEdit>(editor, "txtVocab")->setText(QStringLiteral("never added"));
+    const QStringList before = snapshot(folder);
+    click(editor, "cmdSave");
+    if (QWidget *dialog = form("frmSave")) {
+      control<QLineEdit>(dialog, "Text1")->setText(typed);
+      click(dialog, "cmdSave");
+    }
+    processDeferredDeletes();
+    QTEST(messages.styles, "styles");
+    if (messages.styles.first() == 36)
+      QCOMPARE(messages.texts.first(), QStringLiteral("The file, %1, exists. Do you want to overwrite it?").arg(typed));
+    auto *game = qobject_cast<GameWindow *>(form("Pindrel"));
+    if (file.isEmpty()) { // nothing written, and every window stays
+      QCOMPARE(snapshot(folder), before);
+      QVERIFY(old && game == old && editor && form("frmSave")->isVisible());
+      return;
+    }
+    QCOMPARE(folder.read("Custom Vocab/" + file), QByteArray(edited.isEmpty() ? "" : birds) + "dog|a pet|barks\r\n");
     QCOMPARE(messages.texts.last(), QStringLiteral("บันทึกข้อมูลเรียบร้อยแล้ว"));
     QVERIFY(!old && !editor && !form("frmSave") && game && game->isVisible());
     QCOMPARE(caption(game, "lblFileInUse"), QStringLiteral("กำลังใช้ข้อมูลจากไฟล์  ") + file);
-    QVERIFY(pindrelModule::strFileInUse.isEmpty() && pindrelModule::strEditFile.isEmpty());
+    QVERIFY(module::strFileInUse.isEmpty() && module::strEditFile.isEmpty());
   }
 
   // Guards against a chooser that acts on no choice, reads its list again after Cancel, or
-  // leaves an open editor with its create-mode caption (the store it loads is saved above).
+  // leaves an open editor with its create-mode caption.
   void chooserKeepsItsListAndRestartsTheEditor() {
     ProgramFolder folder;
     MessageRecorder messages;
