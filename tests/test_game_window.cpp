@@ -19,6 +19,11 @@ QString shownSlots(const GameWindow *window) { // "_" for an empty slot
     shown += caption(window, QStringLiteral("Word_%1").arg(i)).leftJustified(1, u'_');
   return shown;
 }
+qsizetype residentKiB() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
+  return text.mid(text.indexOf("VmRSS:") + 6).trimmed().split(' ').first().toLongLong();
+}
 QString accessible(QObject *control, QAccessible::Text text) {
   return QAccessible::queryAccessibleInterface(control)->text(text);
 }
@@ -178,20 +183,27 @@ private slots:
     QCOMPARE(cut.join(u"\n"), tooWide);
   }
 
-  // Guards against a score cut off (four digits and a sign did not fit), or a score label that
-  // leaves its centre, covers the letter keys or passes the window's edge.
-  void scoreShowsWholeDownToItsLowest() {
+  // Guards against a score cut off (four digits and a sign did not fit) or a score label that
+  // leaves its centre, covers the keys or passes the window's edge; and, over 16,385 words lost,
+  // against controls or memory left behind and meanings that drift from their words.
+  void aLongSessionShowsWholeScoresAndLeavesNothingBehind() {
     ProgramFolder folder;
-    folder.write(QStringLiteral("school.txt"), "a|h|h|m|s\r\n");
+    QString lines;
+    for (const char *word : {"a", "ab", "abc", "abcd"})
+      lines += QStringLiteral("%1|h|h|meaning of %1|sentence of %1\r\n").arg(QLatin1String(word));
+    folder.write(QStringLiteral("school.txt"), lines.toLatin1());
     auto *window = ui::forms::Load<GameWindow>(); // not drawn 16,385 times: its buttons are pressed
     const auto press = [window](const char *button) { control<QPushButton>(window, QString::fromLatin1(button))->click(); };
     const auto *score = control<QLabel>(window, "lblScore");
-    const QRect design = ui::twipsRect(7320, 600, 855, 855);
-    const QRect keys = control<QLabel>(window, "Letter_12")->geometry();
-    for (int game = 1; game <= 16385; ++game) { // two hints and a loss: 2 points each
-      press("cmdHint01");
+    const QRect design = ui::twipsRect(7320, 600, 855, 855), keys = control<QLabel>(window, "Letter_12")->geometry();
+    const auto widgets = [window] { return qApp->allWidgets().size() - state(window).strWord.size(); };
+    qsizetype widgetsAtFirst = 0, memoryAtFirst = 0;
+    for (int game = 1; game <= 16385; ++game, press("Command1_0"), qApp->processEvents()) {
+      if (game == 100)
+        std::tie(widgetsAtFirst, memoryAtFirst) = std::pair(widgets(), residentKiB());
+      press("cmdHint01"); // two hints and a loss: 2 points each
       press("cmdHint02");
-      QTest::keyClicks(window, "bcdefghij");
+      QTest::keyClicks(window, "pqrstuvwx");
       if (game == 1931 || game == 16385) {
         QCOMPARE(score->text(), game == 1931 ? QStringLiteral("-3862") : QStringLiteral("-32768"));
         QVERIFY(score->sizeHint().width() <= score->width());
@@ -199,8 +211,16 @@ private slots:
         QCOMPARE(QList<int>({score->y(), score->height()}), QList<int>({design.y(), design.height()}));
         QVERIFY(score->x() > keys.right() && score->geometry().right() < score->parentWidget()->width());
       }
-      press("Command1_0");
     }
+    const QListWidget *list = control<QListWidget>(window, "lstDifficultWords");
+    QCOMPARE(list->count(), 16385);
+    for (int j = 0; j < list->count(); j += 97) // each lost word's own meaning and sentence
+      QCOMPARE(state(window).arrDiffInfo[0][j] + " / " + state(window).arrDiffInfo[1][j],
+               QStringLiteral("meaning of %1 / sentence of %1").arg(list->item(j)->text().toLower()));
+    QCOMPARE(widgets(), widgetsAtFirst);
+#ifndef __SANITIZE_ADDRESS__ // which holds freed memory back on purpose
+    QVERIFY2(residentKiB() - memoryAtFirst < 20 * 1024, qPrintable(QString::number(residentKiB() - memoryAtFirst)));
+#endif
   }
 
   // Guards against a list and its meanings that drift apart, a popup that will not reopen or

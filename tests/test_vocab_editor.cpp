@@ -1,7 +1,10 @@
-// The vocabulary editor: adding, browsing, correcting, cancelling, and the warnings while typing.
+// The vocabulary editor's wiring: the add button, the arrows and the boxes bound to the entry
+// shown, Cancel, the warnings while typing, and boxes that take no line break from the user. The
+// rules themselves (the add checks, the arrows' steps, the warnings' bounds): test_editor_rules.
 #include "editor/vocab_editor.h"
 #include "storage/save_dialog.h"
 #include "support/windows.h"
+#include "ui/one_line_box.h"
 
 using namespace testing;
 namespace module = pindrelModule;
@@ -13,33 +16,16 @@ Q_DECLARE_METATYPE(Keystroke)
 
 namespace {
 
-// The entry store's three lists and the boxes that show them, in the same order.
-QStringList *const store[] = {&module::arrVocab, &module::arrHint01, &module::arrHint02};
-const char *const boxes[] = {"txtVocab", "txtHint01", "txtHint02"};
-
-QLineEdit *box(QWidget *editor, int i) { return control<QLineEdit>(editor, boxes[i]); }
-QStringList shown(QWidget *e) { return {box(e, 0)->text(), box(e, 1)->text(), box(e, 2)->text()}; }
-// Leaves the focus where no handler would put it, so that a move of it shows.
-void focusElsewhere(QWidget *editor) { control<QPushButton>(editor, "Command2")->setFocus(); }
-QStringList entry(int i) { return QStringLiteral("w%1 a%1 b%1").arg(i).split(u' '); }
-QList<bool> buttonsEnabled(VocabEditor *e) {
-  const auto on = [e](const char *name) { return control<QPushButton>(e, QString::fromLatin1(name))->isEnabled(); };
-  return {on("cmdLeftArrow"), on("cmdRightArrow"), on("cmdSave")};
+QLineEdit *box(QWidget *editor, int i) {
+  return control<QLineEdit>(editor, QString::fromLatin1(std::array{"txtVocab", "txtHint01", "txtHint02"}[i]));
 }
-
-// The store as the add button leaves it in create mode (entries 1 to n after the placeholder)
-// or as the edit chooser leaves it (entries 0 to n - 1, the arrows and save button enabled).
-VocabEditor *openEditor(bool editMode, int entries) {
-  module::strEditFile = editMode ? QStringLiteral("birds.txt") : QString();
-  for (QStringList *list : store)
-    list->clear();
-  auto *editor = ui::forms::Show<VocabEditor>();
-  for (int i = editMode ? 0 : 1; i < entries + (editMode ? 0 : 1); ++i)
-    for (int list = 0; list < 3; ++list)
-      store[list]->append(entry(i)[list]);
-  if (entries > 0)
-    editor->EnableBrowsing(true);
-  return editor;
+QStringList shown(QWidget *e) { return {box(e, 0)->text(), box(e, 1)->text(), box(e, 2)->text()}; }
+QString store(int i) { return module::arrVocab.value(i) + u' ' + module::arrHint01.value(i) + u' ' + module::arrHint02.value(i); }
+QString buttons(QWidget *e) { // the arrows and the save button: 1 for enabled
+  QString on;
+  for (const char *name : {"cmdLeftArrow", "cmdRightArrow", "cmdSave"})
+    on += control<QPushButton>(e, QString::fromLatin1(name))->isEnabled() ? u'1' : u'0';
+  return on;
 }
 
 } // namespace
@@ -50,92 +36,46 @@ class VocabEditorTest : public QObject {
 private slots:
   void cleanup() { resetProgram(); }
 
-  // Guards against the first entry overwriting the placeholder, a changed text, checks made out
-  // of order or beyond the four, two messages at once, an entry added after a refusal, the focus
-  // left elsewhere, buttons left disabled, or more entries than a file the game plays may hold.
-  void addTakesOnlyCompleteEntries_data() {
-    QTest::addColumn<QStringList>("typed");
-    QTest::addColumn<bool>("editMode");
-    QTest::addColumn<int>("entries"); // in the store before the add
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("focus");
-    const QString full = QStringLiteral(
-        "คลังคำศัพท์เต็มแล้ว ไฟล์คำศัพท์หนึ่งไฟล์มีคำศัพท์ได้ไม่เกิน 32766 คำ ซึ่งเป็นจำนวนมากที่สุดที่เกมเล่นได้\n\n"
-        "The vocabulary is full: a vocabulary file can hold at most 32766 words, the most the game can play.");
-    const auto row = [](const char *tag, const QStringList &typed, const QString &message = {},
-                        const char *focus = "txtVocab", int entries = 0, bool editMode = false) {
-      QTest::newRow(tag) << typed << editMode << entries << message << QString::fromLatin1(focus);
-    };
-    row("15 letters", {"Extraordinarily", " a | b ", "๑๒ ไทย"});
-    row("no hint 1", {"cat", "", ""}, QStringLiteral("ท่านต้องให้ คำใบ้คำที่ 1 ด้วย นะครับ"), "txtHint01");
-    row("edit, the 32,766th entry", {"w", "a", "b"}, {}, "txtVocab", 32765, true);
-    row("edit, no 32,767th entry", {"w", "a", "b"}, full, "Command2", 32766, true);
-  }
-  void addTakesOnlyCompleteEntries() {
-    QFETCH(QStringList, typed);
-    QFETCH(bool, editMode);
-    QFETCH(int, entries);
-    QFETCH(QString, message);
+  // Guards against an add that overwrites the placeholder, changes the text, adds after a
+  // refusal or leaves the focus or buttons wrong; arrows that show the placeholder or leave the
+  // store; a shown entry written back, corrections that miss the store or reach another entry,
+  // a stored field changed by being shown or a stored word over 12 letters shown without its
+  // warning; an add while browsing that adds; and Cancel leaving entries or buttons behind.
+  void addBrowseCorrectAndCancel() {
     MessageRecorder messages;
-    auto *editor = openEditor(editMode, entries);
-    for (int i = 0; i < 3; ++i)
-      box(editor, i)->setText(typed[i]);
-    focusElsewhere(editor);
+    auto *editor = ui::forms::Show<VocabEditor>();
+    QCOMPARE(buttons(editor), QStringLiteral("000"));
+    addEntry(editor, "cat", "", "meows"); // refused: hint one missing
+    QCOMPARE(messages.texts, QStringList{input_rules::checkEntry("cat", "", "x", 0)->warning.text});
+    QCOMPARE(editor->focusWidget(), box(editor, 1));
+    addEntry(editor, "Extraordinary", " a | b ", "hoots\nloudly"); // a lone LF, as a file may hold
+    addEntry(editor, "dog", "a pet", "barks");
+    QCOMPARE(QStringList({store(0), store(1), store(2)}),
+             QStringList({"Vocab Hint One Hint Two", "Extraordinary  a | b  hoots loudly", "dog a pet barks"}));
+    QCOMPARE(buttons(editor) + shown(editor).join(u'/'), QStringLiteral("111//"));
+    module::arrHint02[1] = QStringLiteral("hoots\nloudly");
     messages.clear();
-    control<QPushButton>(editor, "cmdNext")->click();
-    const bool added = message.isEmpty();
-    QCOMPARE(messages.texts, added ? QStringList() : QStringList{message});
-    QCOMPARE(messages.styles, added ? QList<int>() : QList<int>{entries ? 48 : 64});
-    QTEST(editor->focusWidget()->objectName(), "focus");
-    QCOMPARE(shown(editor), added ? QStringList({"", "", ""}) : typed);
-    for (int list = 0; list < 3; ++list)
-      QCOMPARE(store[list]->mid(entries + (editMode ? 0 : 1)), added ? QStringList{typed[list]} : QStringList());
-    QCOMPARE(buttonsEnabled(editor), QList<bool>(3, added || entries > 0));
-  }
-
-  // Guards against showing the placeholder, stepping past either end, arrows that do not share
-  // the browsing position, a shown entry written back into the store, corrections that need
-  // the add button or reach another entry, an add button while browsing that adds or empties
-  // the shown entry instead of only ending the browsing, and Cancel leaving the edit mode or
-  // the enabled buttons behind for the next Create.
-  void arrowsBrowseAndCorrectTheEntryShown_data() {
-    QTest::addColumn<bool>("editMode");
-    QTest::addColumn<int>("entries");
-    QTest::addColumn<QString>("steps"); // each click, Left or Right, and the entry it shows
-    QTest::newRow("create, both") << false << 3 << "L3 R1 R2 L1";
-    QTest::newRow("edit, left") << true << 4 << "L3 L2 L1 L0 L3";
-  }
-  void arrowsBrowseAndCorrectTheEntryShown() {
-    QFETCH(bool, editMode);
-    QFETCH(int, entries);
-    QFETCH(QString, steps);
-    auto *editor = openEditor(editMode, entries);
-    const QStringList stored = module::arrHint02;
-    for (const QString &step : steps.split(u' ')) {
-      click(editor, step[0] == u'L' ? "cmdLeftArrow" : "cmdRightArrow");
-      QCOMPARE(shown(editor), entry(step[1].digitValue()));
-    }
-    const int shownIndex = steps.back().digitValue(); // entry i stands at index i in both modes
+    for (const char *arrow : {"cmdLeftArrow", "cmdLeftArrow", "cmdLeftArrow"})
+      click(editor, arrow); // 2, 1, then round to 2 again: never the placeholder
+    click(editor, "cmdLeftArrow");
+    QCOMPARE(shown(editor), QStringList({"Extraordinary", " a | b ", "hoots\nloudly"}));
+    QCOMPARE(messages.texts, QStringList(2, input_rules::wordLength(13)->text)); // shown twice
     QTest::keyClicks(box(editor, 1), "x");
     box(editor, 0)->clear();
-    QCOMPARE(module::arrHint01.at(shownIndex), entry(shownIndex)[1] + u'x');
-    QCOMPARE(module::arrVocab.at(shownIndex), QString());
-    control<QPushButton>(editor, "cmdNext")->click();
+    QCOMPARE(store(1), QStringLiteral("  a | b x hoots\nloudly"));
+    QCOMPARE(store(2), QStringLiteral("dog a pet barks"));
+    click(editor, "cmdNext"); // ends browsing, adds nothing
     QCOMPARE(shown(editor), QStringList({"", "", ""}));
-    QCOMPARE(editor->focusWidget(), box(editor, 0));
-    addEntry(editor, "w9", "a9", "b9");
-    QCOMPARE(module::arrHint02, stored + QStringList{"b9"});
-
-    control<QPushButton>(editor, "Command2")->click(); // Cancel, then Create
+    QCOMPARE(module::arrVocab.size(), 3);
+    click(editor, "Command2"); // Cancel, then Create
     processDeferredDeletes();
     editor = ui::forms::Show<VocabEditor>();
     QCOMPARE(module::arrVocab, QStringList{"Vocab"});
-    QCOMPARE(buttonsEnabled(editor), QList<bool>(3, false));
+    QCOMPARE(buttons(editor), QStringLiteral("000"));
   }
 
-  // Guards against a line break that reaches a box from the user, however it comes (a record
-  // written from it would break in two), a break that a stored field holds being changed by
-  // showing the field, and a stored word over 12 letters shown without its warning.
+  // Guards against a line break that reaches a one-line box from the user, however it comes
+  // (a record written from it would break in two), and a stored text changed by being shown.
   void lineBreaksFromTheUserBecomeSpaces_data() {
     QTest::addColumn<QString>("way");
     for (const char *way : {"typed", "pasted", "dropped", "set", "composed"})
@@ -144,51 +84,39 @@ private slots:
   void lineBreaksFromTheUserBecomeSpaces() {
     QFETCH(QString, way);
     const QString broken = QStringLiteral("a pet\nsays\r\nmeow\rand\vpurrs\u0085at\u2028night\u2029!");
-    const QString joined = QStringLiteral("a pet says meow and purrs at night !");
-    MessageRecorder messages;
-    auto *editor = openEditor(true, 1);
-    QLineEdit *hint = box(editor, 1);
+    ui::OneLineBox box;
+    box.show();
     if (way == u"typed") {
       QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, broken);
-      QCoreApplication::sendEvent(hint, &key);
+      QCoreApplication::sendEvent(&box, &key);
     } else if (way == u"pasted") {
       QGuiApplication::clipboard()->setText(broken);
-      QTest::keySequence(hint, QKeySequence::Paste);
+      QTest::keySequence(&box, QKeySequence::Paste);
     } else if (way == u"dropped") {
       QMimeData data;
       data.setText(broken);
-      const QPoint at = hint->rect().center();
-      QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-      QCoreApplication::sendEvent(hint, &enter);
-      QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
-      QCoreApplication::sendEvent(hint, &drop);
+      QDragEnterEvent enter(box.rect().center(), Qt::CopyAction, &data, Qt::LeftButton, {});
+      QDropEvent drop(QPointF(box.rect().center()), Qt::CopyAction, &data, Qt::LeftButton, {});
+      QCoreApplication::sendEvent(&box, &enter);
+      QCoreApplication::sendEvent(&box, &drop);
     } else if (way == u"set") {
-      hint->setText(broken);
+      box.setText(broken);
     } else {
       QInputMethodEvent composed;
       composed.setCommitString(broken);
-      QCoreApplication::sendEvent(hint, &composed);
+      QCoreApplication::sendEvent(&box, &composed);
     }
-    QCOMPARE(hint->text(), joined);
-    auto *dialog = ui::forms::Show<SaveDialog>();
-    control<QLineEdit>(dialog, "Text1")->setText(QStringLiteral("my\nwords"));
-    QCOMPARE(control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("my words"));
-
-    module::arrVocab = {QStringLiteral("Extraordinary")}; // 13 letters: shown, it is warned about
-    module::arrHint01 = {QStringLiteral("hoots\nloudly")}; // a lone LF, as a file may hold it
-    module::arrHint02 = {QStringLiteral("at night")};
-    messages.clear();
-    click(editor, "cmdRightArrow");
-    QCOMPARE(hint->text(), QStringLiteral("hoots\nloudly"));
-    QCOMPARE(module::arrHint01, QStringList{"hoots\nloudly"});
-    QCOMPARE(messages.texts, QStringList{input_rules::wordLength(13)->text});
+    QCOMPARE(box.text(), QStringLiteral("a pet says meow and purrs at night !"));
+    box.setStoredText(QStringLiteral("hoots\nloudly"));
+    QCOMPARE(box.text(), QStringLiteral("hoots\nloudly"));
+    for (QWidget *window : {static_cast<QWidget *>(ui::forms::Show<VocabEditor>()), static_cast<QWidget *>(ui::forms::Show<SaveDialog>())})
+      QCOMPARE(window->findChildren<ui::OneLineBox *>().size(), window->findChildren<QLineEdit *>().size());
   }
 
   // Guards against a warning that swallows the key, rules run out of order (key, character,
-  // change), a key code taken from the character or the keypad taken for the digit row (every
-  // key's code is tried in test_input_rules), Delete taken for a typed character, key rules in
-  // the hints, and a length rule that warns at the limit, misses a change past it (deleting
-  // too), or leaves the focus elsewhere.
+  // change), a key code taken from the character (a Thai layout must not hide the digit row),
+  // Delete taken for a typed character, key rules in the hints, and a length rule that warns at
+  // the limit, misses a change past it (deleting too), or leaves the focus elsewhere.
   void keystrokeWarnsAndStillActs_data() {
     QTest::addColumn<Keystroke>("keystroke");
     QTest::addColumn<QString>("warnings"); // K and P name the key code and character that warn
@@ -205,10 +133,10 @@ private slots:
     QFETCH(QString, warnings);
     const auto &[target, before, keys, text, scanCode] = keystroke;
     MessageRecorder messages;
-    auto *editor = openEditor(false, 0);
+    auto *editor = ui::forms::Show<VocabEditor>();
     QLineEdit *typedInto = box(editor, target);
     typedInto->setText(before);
-    focusElsewhere(editor);
+    control<QPushButton>(editor, "Command2")->setFocus(); // where no handler would put it
     QStringList seen;
     messages.onMessage = [&](const QString &message) { seen.append(message + u'@' + typedInto->text()); };
     QLineEdit plain(before); // what the keystroke does without any rule
