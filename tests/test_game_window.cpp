@@ -37,12 +37,13 @@ private slots:
   void cleanup() { resetProgram(); }
 
   // Guards against keys laid out wrongly (the second row must start at "N", right under "A"),
-  // slots stacked at one place, custom commands offered with nothing to choose, the wrong file
+  // slots stacked at one place, custom commands offered with nothing to choose (a hidden file is
+  // nothing to choose), the wrong file
   // named, and a start-up that puts the keyboard on a button, or half-starts without a file.
   void startUpLaysOutTheBoardAndTheFirstWord_data() {
     QTest::addColumn<QString>("customFile");
     QTest::newRow("no folder") << QString();
-    QTest::newRow("other files only") << QStringLiteral("notes.doc");
+    QTest::newRow("a hidden vocabulary only") << QStringLiteral(".hidden.txt");
     QTest::newRow("a vocabulary") << QStringLiteral("birds.txt");
     QTest::newRow("no school.txt") << QStringLiteral("-");
   }
@@ -56,7 +57,7 @@ private slots:
                        ? ui::forms::Show<GameWindow>()
                        : startGameOn(folder, QStringLiteral("Apple|red|ผลไม้|แอปเปิ้ล|I eat.\r\n"));
     QVERIFY(QDir(folder.customPath({})).exists());
-    const bool custom = customFile.endsWith(".txt");
+    const bool custom = customFile.endsWith(".txt") && !customFile.startsWith(u'.');
     QCOMPARE(QList<bool>({menuItem(window, "mnuCustVocab")->isEnabled(), menuItem(window, "mnuEditData")->isEnabled()}),
              QList<bool>({custom, custom}));
     for (int i = 0; i <= 25; ++i) {

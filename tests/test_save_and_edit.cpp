@@ -175,8 +175,9 @@ private slots:
     QVERIFY(module::strFileInUse.isEmpty() && module::strEditFile.isEmpty());
   }
 
-  // Guards against a chooser that acts on no choice, reads its list again after Cancel, or
-  // leaves an open editor with its create-mode caption.
+  // Guards against a chooser that acts on no choice or on a file it cannot read (gone since its
+  // list was read: the open editor and its store stay as they were), reads its list again after
+  // Cancel, or leaves an open editor with its create-mode caption.
   void chooserKeepsItsListAndRestartsTheEditor() {
     ProgramFolder folder;
     MessageRecorder messages;
@@ -191,6 +192,11 @@ private slots:
     folder.writeCustom(QStringLiteral("later.txt"), birds);
     menuItem(game, "mnuEditData")->trigger();
     QCOMPARE(control<QListWidget>(form("frmChooseFile"), "ChooseFile")->count(), 1);
+    QVERIFY(QFile::rename(folder.customPath("birds.txt"), folder.customPath("birds.off")));
+    chooseFile(menuItem(game, "mnuEditData"), QStringLiteral("birds.txt"));
+    QVERIFY(messages.styles.last() == 48 && messages.texts.last().contains("birds.txt"));
+    QVERIFY(before && module::strEditFile.isEmpty() && module::arrVocab == QStringList{"Vocab"});
+    QVERIFY(QFile::rename(folder.customPath("birds.off"), folder.customPath("birds.txt")));
     chooseFile(menuItem(game, "mnuEditData"), QStringLiteral("birds.txt"));
     QVERIFY(!before && !form("frmChooseFile"));
     QCOMPARE(form("new_vocab")->windowTitle(), QStringLiteral("แก้ไขข้อมูลในไฟล์ birds.txt"));

@@ -6,7 +6,9 @@
 
 #include <QtTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using vocabulary_file::Problem;
 
@@ -21,7 +23,7 @@ private slots:
   void linesAndRecords_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<int>("records"); // the limits are tried through the windows
+    QTest::addColumn<int>("records"); // -1: too many for a game to play or the editor to write
     const auto row = [](const char *tag, const QByteArray &bytes, const QStringList &lines, int records) {
       QTest::newRow(tag) << bytes << lines << records;
     };
@@ -30,6 +32,8 @@ private slots:
     row("cr then crlf, no end on the last", "a\r\r\nb", {"a", "", "b"}, 2);
     row("blank lines skipped", "\r\na|b\r\n   \r\n\r\nd|e|f", {"", "a|b", "   ", "", "d|e|f"}, 2);
     row("only blanks", "\r\n  \r\n\r", {"", "  ", ""}, 0);
+    row("32,766 records", QByteArray("a|b\r").repeated(32766), QStringList(32766, "a|b"), 32766);
+    row("32,767 records", QByteArray("a|b\r").repeated(32767), QStringList(32767, "a|b"), -1);
   }
   void linesAndRecords() {
     QFETCH(QByteArray, bytes);
@@ -39,8 +43,8 @@ private slots:
       read.append(QString::fromLatin1(line));
     QTEST(read, "lines");
     const auto contents = vocabulary_file::parse(bytes, vocabulary_file::customFields);
-    QCOMPARE(contents.entries.size(), records);
-    QCOMPARE(int(contents.problem), int(records ? Problem::None : Problem::NoRecords));
+    QCOMPARE(contents.entries.size(), qMax(records, 0));
+    QCOMPARE(int(contents.problem), int(records < 0 ? Problem::TooManyRecords : records ? Problem::None : Problem::NoRecords));
   }
 
   // Guards against fields trimmed, case changed, extra fields kept, missing fields invented, or
@@ -97,7 +101,8 @@ private slots:
   }
 
   // Guards against a read that never ends or never returns (a device, a pipe, a file that grows
-  // without end) and against a huge file read whole before its size is looked at.
+  // without end), a huge file read whole before its size is looked at, and files offered in a
+  // list that a file manager hides or whose names cannot be written back.
   void onlyOrdinaryFilesOfAWordListsSizeAreRead() {
     QTemporaryDir dir;
     const auto path = [&dir](const char *name) { return dir.filePath(QLatin1String(name)); };
@@ -110,6 +115,9 @@ private slots:
     QFile edge(path("edge.txt"));
     QVERIFY(edge.open(QIODevice::WriteOnly) && edge.resize(1000));
     edge.close();
+    for (const QByteArray name : {".hidden.txt", "bad\xff.txt"}) // hidden, or a name that is not text
+      ::close(::creat(QFile::encodeName(dir.path()) + '/' + name, 0644));
+    QCOMPARE(ui::matchingFiles(dir.path(), QStringLiteral("*.txt")), QStringList({"big.txt", "edge.txt", "zero.txt"}));
     const std::tuple<QString, qint64, P> cases[] = {
         {path("gone.txt"), 1000, P::Missing},
         {dir.path(), 1000, P::Folder},
