@@ -67,30 +67,6 @@ private slots:
     }
   }
 
-  // Guards against a check that lets a give-away through: a capital, a full stop, a hyphen or a
-  // plural "s" hiding the part, or a short vocabulary word standing whole in its hint.
-  void giveAwayCheckFindsTheWordInItsHint_data() {
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("hint");
-    QTest::addColumn<QString>("found");
-    const auto row = [](const char *tag, const char *word, const char *hint, const char *found) {
-      QTest::newRow(tag) << QString::fromLatin1(word) << QString::fromLatin1(hint)
-                         << QString::fromLatin1(found);
-    };
-    row("capital, ends the word", "homework", "Work that you do at home.", "Work");
-    row("before a full stop", "backpack", "A bag you carry on your back.", "back");
-    row("plural of the beginning", "cupboard", "Where you keep cups.", "cups");
-    row("in a hyphenated word", "seahorse", "A fish with a horse-like head.", "horse");
-    row("short word standing whole", "cat", "A cat says meow.", "cat");
-    row("short words let through", "island", "Sea and sand all round it.", "");
-    row("a fair hint", "dog", "A pet that barks and wags its tail.", "");
-  }
-  void giveAwayCheckFindsTheWordInItsHint() {
-    QFETCH(QString, word);
-    QFETCH(QString, hint);
-    QTEST(giveAway(word, hint), "found");
-  }
-
   // Guards against an English hint that spells out the word or a part of it, so that the
   // learner reads the answer instead of guessing it.
   void englishHintsDoNotGiveTheWordAway_data() {
