@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Renders every window of the game on a private Xvfb (xcb platform, the installed Thai fonts)
-# and saves the pictures in docs/screenshots.
+# and saves the pictures in docs/screenshots. A private PulseAudio whose only sink plays to
+# nothing stands in for the sound system, so that the listen buttons are shown as a learner
+# with speakers sees them; one more view is taken without it.
 #   take-screenshots.sh BUILD_DIR [OUTPUT_DIR]
 set -euo pipefail
 build=${1:?usage: take-screenshots.sh BUILD_DIR [OUTPUT_DIR]}
@@ -10,6 +12,7 @@ work=$(mktemp -d)
 xvfb=
 cleanup() {
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+  HOME="$work" XDG_RUNTIME_DIR="$work/pulse" pulseaudio --kill 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -21,8 +24,17 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
 
-DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work" \
-  "$build/tools/take_screenshots" "$build/bin" "$out"
+mkdir -p "$work/pulse"
+if HOME="$work" XDG_RUNTIME_DIR="$work/pulse" pulseaudio -n --daemonize=yes --exit-idle-time=-1 \
+  --load=module-null-sink --load=module-native-protocol-unix 2>"$work/pulse.log"; then
+  XDG_RUNTIME_DIR="$work/pulse" "$build/tools/take_screenshots" "$build/bin" "$out"
+else
+  echo "no private PulseAudio here ($(cat "$work/pulse.log")): the listen buttons are shown disabled" >&2
+  XDG_RUNTIME_DIR="$work" "$build/tools/take_screenshots" "$build/bin" "$out"
+fi
+XDG_RUNTIME_DIR="$work" PULSE_SERVER="unix:$work/nothing-here" \
+  "$build/tools/take_screenshots" "$build/bin" "$out" --without-sound
 echo "Screenshots in $out:"
 ls "$out"

@@ -28,10 +28,9 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolTip>
 #include <QWindow>
 
-#include <sys/mount.h>
-#include <sched.h>
 
 #include <cstdio>
 
@@ -94,31 +93,29 @@ void writeCustom(const QString &name, const QString &text) {
     file.write(thai_codepage::encode(text).value_or(QByteArray()));
 }
 
-// The program folder as an installed copy has it: read-only under /usr/local, in a mount
-// namespace of this process alone (a fresh tmpfs over /usr/local holds the mount point).
-// Needs root; without it there is no picture of the start-up message.
-bool installReadOnly() {
-  const QString installed = QStringLiteral("/usr/local/lib/pindrel");
-  const QByteArray from = QFile::encodeName(ui::programFolder());
-  const QByteArray to = QFile::encodeName(installed);
-  const bool done =
-      unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-      mount("tmpfs", "/usr/local", "tmpfs", 0, nullptr) == 0 && QDir().mkpath(installed) &&
-      mount(from.constData(), to.constData(), nullptr, MS_BIND, nullptr) == 0 &&
-      mount(nullptr, to.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
-  if (done)
-    ui::setProgramFolder(installed);
-  return done;
+// What the screen shows of a window and of the tooltip of one of its controls, shown as a
+// pointer resting on the control shows it.
+void shootWithTooltip(QWidget *window, QWidget *control, const char *name) {
+  window->show();
+  settle(300);
+  QToolTip::showText(control->mapToGlobal(QPoint(control->width() / 2, control->height())), control->toolTip(), control);
+  settle(500);
+  const QRect area = window->frameGeometry().united(QRect(control->mapToGlobal(QPoint(0, 0)), QSize(420, 120)));
+  if (!window->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+           .save(output.filePath(QLatin1String(name) + QStringLiteral(".png"))))
+    allSaved = false;
+  QToolTip::hideText();
 }
 
 } // namespace
 
 int main(int argc, char *argv[]) {
   QApplication app(argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: take_screenshots PROGRAM_FOLDER OUTPUT_FOLDER\n");
+  if (argc != 3 && !(argc == 4 && QByteArray(argv[3]) == "--without-sound")) {
+    std::fprintf(stderr, "usage: take_screenshots PROGRAM_FOLDER OUTPUT_FOLDER [--without-sound]\n");
     return 2;
   }
+  const bool withoutSound = argc == 4;
   pindrel::prepareApplication();
   const pindrel::Navigation navigation;
   output.setPath(QString::fromLocal8Bit(argv[2]));
@@ -140,6 +137,19 @@ int main(int argc, char *argv[]) {
     return int(ui::vbOK);
   });
 
+  // Where no sound can be played, the listen button says why: that view alone.
+  if (withoutSound) {
+    auto *game = qobject_cast<GameWindow *>(ui::forms::Show<GameWindow>());
+    for (const QChar letter : letters(game->game().state().strWord, false, 9))
+      typeLetter(game, letter);
+    child<QListWidget>(game, "lstDifficultWords")->setCurrentRow(0);
+    QWidget *meaning = ui::forms::find(QStringLiteral("frmShowMeaning"));
+    shootWithTooltip(meaning, child(meaning, "cmdListen"), "listen-without-sound");
+    for (const QString &name : ui::forms::loadedNames())
+      ui::forms::Unload(name);
+    return allSaved ? 0 : 1;
+  }
+
   QWidget *splash = ui::forms::Load<Splash>();
   child<QTimer>(splash, "Timer1")->stop();
   shoot(splash, "splash");
@@ -155,6 +165,7 @@ int main(int argc, char *argv[]) {
   for (const QChar letter : letters(game->game().state().strWord, false, 9))
     typeLetter(game, letter);
   shoot(game, "lost-game");
+  shootWithTooltip(game, child(game, "cmdListen"), "listen-after-the-word");
 
   child<QListWidget>(game, "lstDifficultWords")->setCurrentRow(0);
   shoot(ui::forms::find(QStringLiteral("frmShowMeaning")), "meaning");
@@ -190,25 +201,6 @@ int main(int argc, char *argv[]) {
     if (window->objectName() == QLatin1String("helpViewer") && window->isVisible())
       shoot(window, "help");
 
-  // Last, as an installed copy starts: the message box is shot while it waits for its OK.
-  ui::forms::Unload(QStringLiteral("Pindrel"));
-  ui::setMsgBoxHandler({});
-  if (installReadOnly()) {
-    QTimer::singleShot(0, [] {
-      QWidget *box = QApplication::activeModalWidget();
-      for (int i = 0; !box && i < 100; ++i) {
-        settle(50);
-        box = QApplication::activeModalWidget();
-      }
-      if (box) {
-        shoot(box, "installed-copy-message");
-        box->close();
-      }
-    });
-    ui::forms::Load<GameWindow>();
-  } else {
-    std::fprintf(stderr, "take_screenshots: no read-only mount here; no installed-copy message\n");
-  }
   for (const QString &name : ui::forms::loadedNames())
     ui::forms::Unload(name);
   return allSaved ? 0 : 1;
