@@ -48,10 +48,7 @@ public:
   }
 
   Label *operator[](int index) const { return m_elements.at(index); }
-  bool exists(int index) const { return m_elements.contains(index); }
   int UBound() const { return m_elements.rbegin()->first; }
-  int LBound() const { return m_elements.begin()->first; }
-  int count() const { return static_cast<int>(m_elements.size()); }
 
 private:
   void connectClick(int index, Label *element) {

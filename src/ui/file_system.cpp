@@ -67,11 +67,6 @@ bool fileExists(const QString &path) {
   return info.exists() && !info.isDir();
 }
 
-bool entryExists(const QString &path) {
-  const QFileInfo info(path);
-  return info.exists() || info.isSymLink();
-}
-
 bool makeFolder(const QString &path) { return QDir().mkpath(path) && folderExists(path); }
 
 bool folderWritable(const QString &path) {

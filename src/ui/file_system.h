@@ -25,8 +25,6 @@ QString shortName(const QString &path);
 
 bool folderExists(const QString &path);
 bool fileExists(const QString &path);
-// Whether anything stands at path: a file, a folder, or a link, also one to nothing.
-bool entryExists(const QString &path);
 bool makeFolder(const QString &path);
 // Whether files can be made in the folder: false on a read-only file system, or for a user
 // who may not write there (an installed copy).
