@@ -60,7 +60,8 @@ fuzz: deps
 STARTUP_RUNS ?= 20
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPINDREL_BENCH=ON
-	cmake --build build-bench --target pindrel pindrel_data pindrel_bench lost_words_bench bare_window
+	cmake --build build-bench --target pindrel pindrel_data pindrel_bench lost_words_bench bare_window \
+	  startup_probe
 	build-bench/bench/pindrel_bench
 	build-bench/bench/lost_words_bench
 	bash scripts/measure-startup.sh $(STARTUP_RUNS) build-bench
