@@ -45,4 +45,23 @@ void writeAndSync(const QString &path, const QByteArray &bytes) {
     qFatal("cannot sync %s", qPrintable(path));
 }
 
+void encodeWriteAndSync(const QString &path, const QList<QString> &fields, int fieldsPerLine) {
+  qsizetype length = 0;
+  for (const QString &field : fields)
+    length += field.size() + 2;
+  QString text;
+  text.reserve(length);
+  for (qsizetype i = 0; i < fields.size(); ++i) {
+    text += fields[i];
+    if ((i + 1) % fieldsPerLine == 0)
+      text += QLatin1String("\r\n");
+    else
+      text += QLatin1Char('|');
+  }
+  const std::optional<QByteArray> bytes = thai_codepage::encode(text);
+  if (!bytes)
+    qFatal("cannot encode the fields of %s", qPrintable(path));
+  writeAndSync(path, *bytes);
+}
+
 } // namespace floors

@@ -14,4 +14,8 @@ QList<QString> readAndDecode(const QString &path);
 // The bytes written into the file and synced to the disk, as a save that keeps them must do.
 void writeAndSync(const QString &path, const QByteArray &bytes);
 
+// What a save of fields held as strings must do at least: join them into lines, encode them in
+// the file's code page, write and sync. No checks.
+void encodeWriteAndSync(const QString &path, const QList<QString> &fields, int fieldsPerLine);
+
 } // namespace floors
