@@ -31,6 +31,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -42,7 +43,7 @@ constexpr quint32 sampleSeed = 874;
 // The smallest is a built-in vocabulary's size; the largest, the most a file may hold.
 constexpr qsizetype sizes[] = {58, 1000, 10000, vocabulary_file::maxRecords};
 constexpr int repetitions = 41;
-std::map<qsizetype, qsizetype> sampleBytes;
+std::map<qsizetype, qsizetype> sampleBytes; // each sample's size, for the table
 const QString savedMessage = QStringLiteral("บันทึกข้อมูลเรียบร้อยแล้ว");
 
 QString sampleName(qsizetype entries) {
