@@ -64,7 +64,7 @@ bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPINDREL_BENCH=ON
 	cmake --build build-bench --target pindrel pindrel_data pindrel_bench lost_words_bench \
 	  waits_bench bare_window startup_probe
-	@echo "Machine: $$(nproc) cores, $$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2-);" \
+	@echo "Machine: $$(nproc) cores, $$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ //');" \
 	  "load average $$(cut -d' ' -f1-3 /proc/loadavg)"
 	build-bench/bench/pindrel_bench
 	build-bench/bench/lost_words_bench
