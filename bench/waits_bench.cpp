@@ -275,28 +275,25 @@ void printSplit(const MedianReporter &reporter) {
   const Growth write = growthOf(reporter, writeFloor);
   const Growth encodeWrite = growthOf(reporter, saveFloor);
   const double saveAndReload = encodeWrite.per1000 + read.per1000;
-  std::printf("\nEach wait split by the least-squares line through its four sizes, in ms: a constant part "
-              "and a growth per 1,000 entries\n");
-  std::printf("%-11s %9s %-26s %8s | %10s %-28s %6s (target <= 1.5) | %s\n", "wait", "constant",
-              "floor", "", "growth/1k", "floor growth/1k", "ratio", "growth/1k 58-10k, 10k-32,766");
-  std::printf("%-11s %9.2f %-26s %8.2f | %10.3f %-20s %7.3f %6.2f %15s | %.3f, %.3f\n", chooserStep,
-              chooser.constant, "bare main window", bareWindow, chooser.per1000, "read + decode",
-              read.per1000, chooser.per1000 / read.per1000, "", chooser.lowerPer1000, chooser.upperPer1000);
-  std::printf("%-11s %9.2f %-26s %8.2f | %10.3f %-20s %7.3f %6.2f %15s | %.3f, %.3f\n", saveStep,
-              save.constant, "bare main window + box", bareWindow + bareBox, save.per1000,
-              "write + sync", write.per1000, save.per1000 / write.per1000, "", save.lowerPer1000,
-              save.upperPer1000);
-  std::printf("%-11s %9s %-26s %8s | %10s %-20s %7.3f %6.2f %15s |\n", "", "", "", "", "",
-              "encode+write+sync", encodeWrite.per1000, save.per1000 / encodeWrite.per1000, "");
-  std::printf("%-11s %9s %-26s %8s | %10s %-20s %7.3f %6.2f %15s |\n", "", "", "", "", "",
-              " + read + decode", saveAndReload, save.per1000 / saveAndReload,
-              "(the main window reads the file again)");
-  std::printf("%-11s %9s %-26s %8s | %10s %-20s %7s %6s %15s | %.3f, %.3f (floors: read + decode)\n", "",
-              "", "", "", "", "", "", "", "", read.lowerPer1000, read.upperPer1000);
-  std::printf("%-11s %9s %-26s %8s | %10s %-20s %7s %6s %15s | %.3f, %.3f (write + sync)\n", "", "", "",
-              "", "", "", "", "", "", write.lowerPer1000, write.upperPer1000);
-  std::printf("%-11s %9s %-26s %8s | %10s %-20s %7s %6s %15s | %.3f, %.3f (encode + write + sync)\n", "",
-              "", "", "", "", "", "", "", "", encodeWrite.lowerPer1000, encodeWrite.upperPer1000);
+  std::printf("\nEach wait split by the least-squares line through its four sizes, in ms: a constant "
+              "part, and a growth per 1,000 entries (target: <= 1.5 x the floor's, linear)\n");
+  const char *const heading = "%-11s %9s  %-23s %6s | %8s  %-37s %6s %6s | %s\n";
+  const char *const line = "%-11s %9.2f  %-23s %6.2f | %8.3f  %-37s %6.3f %6.2f | %.3f, %.3f\n";
+  std::printf(heading, "", "constant", "floor", "", "growth", "floor", "", "ratio",
+              "growth over 58-10k, 10k-32,766");
+  std::printf(line, chooserStep, chooser.constant, "bare main window", bareWindow, chooser.per1000,
+              "read + decode", read.per1000, chooser.per1000 / read.per1000, chooser.lowerPer1000,
+              chooser.upperPer1000);
+  std::printf(line, saveStep, save.constant, "bare main window + box", bareWindow + bareBox,
+              save.per1000, "write + sync", write.per1000, save.per1000 / write.per1000,
+              save.lowerPer1000, save.upperPer1000);
+  // A save encodes its entries, and the main window it reopens reads the whole file again.
+  std::printf("%-11s %9s  %-23s %6s | %8s  %-37s %6.3f %6.2f |\n", "", "", "", "", "",
+              "encode + write + sync + read + decode", saveAndReload, save.per1000 / saveAndReload);
+  std::printf("The floors' growth over 58-10k, 10k-32,766: read + decode %.3f, %.3f; write + sync "
+              "%.3f, %.3f; encode + write + sync %.3f, %.3f\n",
+              read.lowerPer1000, read.upperPer1000, write.lowerPer1000, write.upperPer1000,
+              encodeWrite.lowerPer1000, encodeWrite.upperPer1000);
 }
 
 benchmark::internal::Benchmark *configured(benchmark::internal::Benchmark *bench) {
