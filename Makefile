@@ -55,14 +55,20 @@ fuzz: deps
 	    -artifact_prefix=build-fuzz/fuzz/$$t- build-fuzz/corpus/$$t tests/fuzz/seeds/$$t build-fuzz/limits/$$t; \
 	done
 
-# The vocabulary benchmarks in a Release build of their own, then the start-up figures on a
-# private Xvfb, each against its floor. Both print figures and assert nothing.
+# In a Release build of their own: the vocabulary benchmarks, the cost of a word as lost words
+# pile up, the waits after the custom chooser's OK and the editor's Save (in-process, offscreen),
+# then the start-up figures on a private Xvfb; each beside its floor measured in the same run.
+# They print figures and assert nothing.
 STARTUP_RUNS ?= 20
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPINDREL_BENCH=ON
-	cmake --build build-bench --target pindrel pindrel_data pindrel_bench lost_words_bench bare_window
+	cmake --build build-bench --target pindrel pindrel_data pindrel_bench lost_words_bench \
+	  waits_bench bare_window startup_probe
+	@echo "Machine: $$(nproc) cores, $$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ //');" \
+	  "load average $$(cut -d' ' -f1-3 /proc/loadavg)"
 	build-bench/bench/pindrel_bench
 	build-bench/bench/lost_words_bench
+	build-bench/bench/waits_bench
 	bash scripts/measure-startup.sh $(STARTUP_RUNS) build-bench
 
 # Every window on a private Xvfb with the Thai fonts, saved in docs/screenshots.

@@ -14,6 +14,7 @@ packages=(
   xvfb xdotool x11-utils desktop-file-utils
   pulseaudio  # the speech test's private sound server
   libbenchmark-dev clang libclang-rt-14-dev
+  libxtst-dev  # the start-up probe clicks the splash through XTEST
   dpkg-dev appstream
 )
 
