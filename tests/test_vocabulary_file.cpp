@@ -96,6 +96,9 @@ private slots:
       for (qsizetype i = 0; i < expected.size(); ++i)
         QCOMPARE(fields(read.entries[i]), fields(expected[i]));
     }
+    const QByteArray thaiUtf8 = QStringLiteral("แมว").toUtf8(); // then what UTF-8 cannot be:
+    for (const QByteArray &broken : {QByteArray("\xC0\x80"), QByteArray("\xED\xA0\x80"), QByteArray("\xF4\x90\x80\x80"), QByteArray("\xE0\xB8")})
+      QCOMPARE(std::pair(broken, int(vocabulary_file::encodingOf(thaiUtf8 + broken))), std::pair(broken, int(Encoding::Cp874)));
     for (const QByteArray &mark : {QByteArray("\xFF\xFE"), QByteArray("\xFE\xFF")})
       QCOMPARE(int(vocabulary_file::parse(mark + "c\0a\0t\0", 3).problem), int(vocabulary_file::Problem::Utf16));
   }

@@ -4,8 +4,6 @@
 #include "ui/file_system.h"
 #include "ui/text_lines.h"
 
-#include <QStringDecoder>
-
 #include <algorithm>
 #include <optional>
 
@@ -62,18 +60,37 @@ QList<QByteArrayView> splitFields(QByteArrayView line) {
   return fields;
 }
 
+// Walks the bytes as UTF-8 and stops at the first that cannot be (a code page 874 file stops at
+// its first Thai letter), so that deciding costs next to nothing for the files the program writes.
 Encoding encodingOf(QByteArrayView bytes) {
   if (startsWith(bytes, "\xFF\xFE") || startsWith(bytes, "\xFE\xFF"))
     return Encoding::Utf16;
   if (startsWith(bytes, utf8Mark))
     return Encoding::Utf8;
-  if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-    return Encoding::Cp874; // plain ASCII reads the same either way
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  const QString text = utf8(bytes);
-  const bool thai = std::any_of(text.begin(), text.end(),
-                                [](QChar c) { return c.unicode() >= 0x0E01 && c.unicode() <= 0x0E5B; });
-  return !utf8.hasError() && thai ? Encoding::Utf8 : Encoding::Cp874;
+  bool thai = false;
+  const auto byte = [&bytes](qsizetype i) { return i < bytes.size() ? int(static_cast<unsigned char>(bytes[i])) : 0; };
+  for (qsizetype i = 0; i < bytes.size();) {
+    const int lead = byte(i);
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    // The length of the sequence, and the range its second byte must lie in (no overlong forms,
+    // no surrogates, nothing past U+10FFFF); later bytes lie in 0x80..0xBF.
+    const int length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3 : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+    const int low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    const int high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    if (length == 0 || byte(i + 1) < low || byte(i + 1) > high)
+      return Encoding::Cp874;
+    for (int k = 2; k < length; ++k)
+      if (byte(i + k) < 0x80 || byte(i + k) > 0xBF)
+        return Encoding::Cp874;
+    // U+0E01..U+0E5B, the Thai letters, marks and digits: E0 B8 81 .. E0 B9 9B.
+    const int code = length == 3 ? (lead & 0x0F) << 12 | (byte(i + 1) & 0x3F) << 6 | (byte(i + 2) & 0x3F) : 0;
+    thai = thai || (code >= 0x0E01 && code <= 0x0E5B);
+    i += length;
+  }
+  return thai ? Encoding::Utf8 : Encoding::Cp874;
 }
 
 Contents parse(QByteArrayView bytes, int fieldCount) {
