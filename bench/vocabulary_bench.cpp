@@ -1,6 +1,7 @@
 // What the vocabulary path costs on files at the format's limits, and what the least possible
 // reader costs on the same bytes: one read, one split into fields, one decode a field.
 #include "floors.h"
+#include "median_reporter.h"
 #include "sample_vocabulary.h"
 
 #include "game/word_order.h"
@@ -108,27 +109,6 @@ void saveData(benchmark::State &state, const QString &source, const QString &tar
   }
 }
 
-struct Median {
-  double real = 0; // seconds per iteration
-  double cpu = 0;
-};
-
-// Google Benchmark's own table, and the median of each benchmark kept for the ratios.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-  void ReportRuns(const std::vector<Run> &runs) override {
-    for (const Run &run : runs) {
-      if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median")
-        continue;
-      const auto iterations = static_cast<double>(run.iterations);
-      medians[run.run_name.function_name] = {run.real_accumulated_time / iterations,
-                                             run.cpu_accumulated_time / iterations};
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, Median> medians;
-};
-
 void printRatios(const MedianReporter &reporter, const Samples &samples) {
   const struct {
     const char *step;
@@ -184,16 +164,8 @@ int main(int argc, char **argv) {
   configured(benchmark::RegisterBenchmark("SaveData text+write", saveData, samples.custom,
                                           samples.saved));
 
-  // Repetitions of all steps run in random order, so that a busy moment of the machine falls
-  // on steps and floors alike; flags given on the command line come later and win.
-  std::vector<char *> arguments(argv, argv + argc);
-  char interleave[] = "--benchmark_enable_random_interleaving=true";
-  arguments.insert(arguments.begin() + 1, interleave);
-  int count = static_cast<int>(arguments.size());
-  benchmark::Initialize(&count, arguments.data());
   MedianReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  runInterleaved(argc, argv, reporter);
   printRatios(reporter, samples);
   return 0;
 }

@@ -6,6 +6,7 @@
 // Offscreen, in-process; prints figures.
 #include "bare_window.h"
 #include "floors.h"
+#include "median_reporter.h"
 #include "paint_stopwatch.h"
 #include "sample_vocabulary.h"
 
@@ -179,23 +180,6 @@ void measure(benchmark::State &state, const std::function<Wait()> &wait) {
   }
 }
 
-// Google Benchmark's table of medians, and each median kept (ms) for the split below.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-  void ReportRuns(const std::vector<Run> &runs) override {
-    for (const Run &run : runs)
-      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-        medians[run.run_name.function_name] =
-            run.real_accumulated_time / static_cast<double>(run.iterations) * 1e3;
-    ConsoleReporter::ReportRuns(runs);
-  }
-  double at(const std::string &name) const {
-    const auto found = medians.find(name);
-    return found == medians.end() ? -1 : found->second;
-  }
-  std::map<std::string, double> medians;
-};
-
 std::string sized(const char *step, qsizetype entries) {
   return std::string(step) + "/" + std::to_string(entries);
 }
@@ -215,7 +199,7 @@ Growth growthOf(const MedianReporter &reporter, const char *step) {
   double sumX = 0, sumY = 0, sumXX = 0, sumXY = 0;
   for (const qsizetype n : sizes) {
     const auto x = static_cast<double>(n) / 1000;
-    const double y = reporter.at(sized(step, n));
+    const double y = reporter.ms(sized(step, n));
     sumX += x;
     sumY += y;
     sumXX += x * x;
@@ -225,7 +209,7 @@ Growth growthOf(const MedianReporter &reporter, const char *step) {
   growth.per1000 = (count * sumXY - sumX * sumY) / (count * sumXX - sumX * sumX);
   growth.constant = (sumY - growth.per1000 * sumX) / count;
   const auto slope = [&](qsizetype from, qsizetype to) {
-    return (reporter.at(sized(step, to)) - reporter.at(sized(step, from))) /
+    return (reporter.ms(sized(step, to)) - reporter.ms(sized(step, from))) /
            (static_cast<double>(to - from) / 1000);
   };
   growth.lowerPer1000 = slope(sizes[0], sizes[2]);
@@ -261,11 +245,11 @@ void printSplit(const MedianReporter &reporter) {
   for (const auto &row : rows) {
     std::printf("%-44s", row.label);
     for (const qsizetype n : sizes)
-      std::printf(" %9.2f", reporter.at(sized(row.step, n)));
+      std::printf(" %9.2f", reporter.ms(sized(row.step, n)));
     std::printf("\n");
   }
-  const double bareWindow = reporter.at(bareWindowFloor);
-  const double bareBox = reporter.at(bareBoxFloor);
+  const double bareWindow = reporter.ms(bareWindowFloor);
+  const double bareBox = reporter.ms(bareBoxFloor);
   std::printf("%-44s %9.2f\n%-44s %9.2f\n", "floor: bare main window painted", bareWindow,
               "floor: bare message box painted", bareBox);
 
@@ -378,14 +362,8 @@ int main(int argc, char **argv) {
     if (!warm.fault.isEmpty())
       qFatal("%s", qPrintable(warm.fault));
 
-  std::vector<char *> arguments(argv, argv + argc);
-  char interleave[] = "--benchmark_enable_random_interleaving=true";
-  arguments.insert(arguments.begin() + 1, interleave);
-  int count = static_cast<int>(arguments.size());
-  benchmark::Initialize(&count, arguments.data());
   MedianReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  runInterleaved(argc, argv, reporter);
   ui::forms::Unload(registryName(GameWindow::formName));
   drain();
   printSplit(reporter);
