@@ -50,8 +50,7 @@ void Game::MakeWordOrder(qint16 n) {
 
 void Game::ChooseCategory(const QString &fileName, QList<VocabEntry> entries) {
   emptyDiffList();
-  s.blnBuiltIn = true;
-  ResetBoard();
+  ResetBoard(); // TakeVocabulary makes blnBuiltIn True, from the category's kind
   TakeVocabulary({true, fileName}, std::move(entries));
   SelectWord();
 }

@@ -87,7 +87,7 @@ void GameWindow::createControls() {
 
   lblScoreLabel =
       ui::addLabel(m_client, "lblScoreLabel", QStringLiteral("Your Score:"), {7320, 360, 855, 255});
-  lblScore = ui::addLabel(m_client, "lblScore", QStringLiteral("0"), {7320, 600, 855, 855});
+  lblScore = ui::addLabel(m_client, "lblScore", QStringLiteral("0"), scoreDesign);
   lblScore->setAlignment(Qt::AlignCenter);
   lblScore->setFont(ui::font(QStringLiteral("CordiaUPC"), 36, true));
 

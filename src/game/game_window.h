@@ -4,6 +4,7 @@
 #include "storage/vocabulary_file.h"
 #include "ui/clickable_label.h"
 #include "ui/control_array.h"
+#include "ui/controls.h"
 #include "ui/forms.h"
 
 #include <QMainWindow>
@@ -51,6 +52,8 @@ protected:
 private:
   static inline const QString hint01Description = QStringLiteral("hint 1");
   static inline const QString hint02Description = QStringLiteral("hint 2");
+  // The score label's designed place, in twips; it widens about its centre for long numbers.
+  static constexpr ui::Twips scoreDesign{7320, 600, 855, 855};
 
   // Building the window (game_window.cpp, game_window_menus.cpp).
   void createControls();

@@ -34,7 +34,7 @@ void GameWindow::ShowStage(int stage) {
 void GameWindow::ShowScore() {
   lblScore->setText(QString::number(m_game.state().intScore));
   const int keysRight = Letter[0]->x() + 13 * Letter[0]->width();
-  ui::widenAboutCentre(lblScore, ui::twipsRect(7320, 600, 855, 855), keysRight, m_client->width());
+  ui::widenAboutCentre(lblScore, ui::twipsRect(scoreDesign), keysRight, m_client->width());
 }
 
 // A hint the player paid for is read whole, in its box: smaller when it must be, cut with its

@@ -19,13 +19,15 @@ struct Twips {
   double height;
 };
 
+inline QRect twipsRect(Twips at) { return twipsRect(at.left, at.top, at.width, at.height); }
+
 // A control of kind T on parent, named as the design names it and placed in twips. Extra
 // arguments go to T's constructor before the parent.
 template <class T, class... Args>
 T *addControl(QWidget *parent, const char *name, Twips at, Args &&...args) {
   auto *control = new T(std::forward<Args>(args)..., parent);
   control->setObjectName(QString::fromLatin1(name));
-  place(control, at.left, at.top, at.width, at.height);
+  control->setGeometry(twipsRect(at));
   return control;
 }
 
