@@ -5,8 +5,6 @@
 #include "ui/file_system.h"
 
 using namespace testing;
-using Act = std::function<void()>;
-Q_DECLARE_METATYPE(Act)
 
 static QTextBrowser *helpWindow() {
   for (QWidget *window : QApplication::topLevelWidgets())
@@ -14,7 +12,6 @@ static QTextBrowser *helpWindow() {
       return qobject_cast<QTextBrowser *>(window);
   return nullptr;
 }
-static GameWindow *mainWindow() { return ui::forms::get<GameWindow>(); }
 
 class NavigationTest : public QObject {
   Q_OBJECT

@@ -4,11 +4,8 @@
 #include "support/windows.h"
 
 using namespace testing;
-using Act = std::function<void()>;
-Q_DECLARE_METATYPE(Act)
 
 static Splash *splash() { return ui::forms::get<Splash>(); }
-static GameWindow *mainWindow() { return ui::forms::get<GameWindow>(); }
 
 class ShellTest : public QObject {
   Q_OBJECT

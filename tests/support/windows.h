@@ -29,6 +29,10 @@ void processDeferredDeletes();
 
 // A loaded window by its form name; null when it is not loaded.
 inline QWidget *form(const char *name) { return ui::forms::find(QString::fromLatin1(name)); }
+inline GameWindow *mainWindow() { return ui::forms::get<GameWindow>(); }
+
+// Something a data-driven test does to a window, one per row.
+using Act = std::function<void()>;
 
 // A control of a window, by its objectName; warns when it is missing.
 template <class T> T *control(const QObject *window, const QString &name) {
@@ -85,3 +89,5 @@ void chooseFile(QAction *command, const QString &name);
     QTEST_SET_MAIN_SOURCE_PATH                                                                   \
     return QTest::qExec(&tc, argc, argv);                                                        \
   }
+
+Q_DECLARE_METATYPE(testing::Act)
