@@ -1,6 +1,7 @@
 #include "ui/flite_speaker.h"
 
 #include <QLocale>
+#include <QThread>
 
 #include <algorithm>
 #include <iterator>
@@ -23,6 +24,9 @@ constexpr Attempt attempts[] = {{"slt", 0.0}, {"slt", -0.1}, {"slt", 0.1}, {"kal
 
 // An error that the engine has not left after this long is for good.
 constexpr int failureCheckMs = 300;
+
+// Ample for a local sound server to report a closed stream and for Qt to ask about it.
+constexpr int streamClosedMs = 150;
 
 QString noEngine() {
   return QStringLiteral("ฟังเสียงไม่ได้ เพราะเครื่องนี้ไม่มีโปรแกรมอ่านออกเสียง "
@@ -55,6 +59,16 @@ FliteSpeaker::FliteSpeaker(QObject *parent) : Speaker(parent) {
   m_reason = findReason();
   if (m_reason.isEmpty())
     connect(m_engine, &QTextToSpeech::stateChanged, this, &FliteSpeaker::engineStateChanged);
+}
+
+// Qt 6.4 closes its PulseAudio connection at exit without the lock that its own thread holds
+// while it handles the server's news, and aborts when news arrives at that moment. The stream
+// of an engine that has spoken closes only with the engine, and that closing is such news: so
+// close it here, while the program is still running, and let its news be handled first.
+FliteSpeaker::~FliteSpeaker() {
+  delete m_engine;
+  if (m_streamed)
+    QThread::msleep(streamClosedMs);
 }
 
 // Without a sound device the engine still starts Ready: only its error text says so (its
@@ -110,6 +124,7 @@ void FliteSpeaker::sayCurrent() {
   m_engine->setRate(attempt.rate);
   m_heard = false;
   m_broken = false;
+  m_streamed = true;
   m_engine->say(m_current);
 }
 

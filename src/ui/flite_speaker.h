@@ -14,6 +14,7 @@ class FliteSpeaker : public Speaker {
 
 public:
   explicit FliteSpeaker(QObject *parent = nullptr);
+  ~FliteSpeaker() override;
 
   QString unavailableReason() const override { return m_reason; }
 
@@ -29,13 +30,13 @@ private:
 
   QTextToSpeech *m_engine = nullptr;
   QString m_reason;
-  QVoice m_voice;
   QStringList m_waiting;
   QString m_current;
   int m_attempt = 0;
   bool m_announced = false; // speaking() has been sent for m_current
   bool m_heard = false;  // the engine has been Speaking since m_current was handed to it
   bool m_broken = false; // and has reported an error since
+  bool m_streamed = false; // the engine has been asked to say something, so holds a sound stream
   QTimer m_failureCheck;
 };
 
