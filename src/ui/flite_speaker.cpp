@@ -1,7 +1,12 @@
 #include "ui/flite_speaker.h"
 
+#include <QFile>
 #include <QLocale>
 #include <QThread>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <iterator>
@@ -50,6 +55,40 @@ QString engineFailed(const QString &engineReason) {
       .arg(engineReason);
 }
 
+// The local socket of the PulseAudio server that Qt plays through, where it can be told: the
+// first "unix:" address of PULSE_SERVER, or the user's own server. Empty for a server elsewhere.
+QString soundServerSocket() {
+  const QString address = qEnvironmentVariable("PULSE_SERVER");
+  if (!address.isEmpty()) {
+    for (const QString &part : address.split(u' ', Qt::SkipEmptyParts)) {
+      const QString server = part.section(u'}', -1);
+      if (server.startsWith(u'/'))
+        return server;
+      if (server.startsWith(QLatin1String("unix:")))
+        return server.mid(5);
+    }
+    return {};
+  }
+  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  return runtime.isEmpty() ? QString() : runtime + QStringLiteral("/pulse/native");
+}
+
+// Whether a client can connect to the socket now.
+bool answers(const QString &socketPath) {
+  const QByteArray path = QFile::encodeName(socketPath);
+  sockaddr_un address{};
+  if (path.size() >= qsizetype(sizeof address.sun_path))
+    return false;
+  address.sun_family = AF_UNIX;
+  std::copy(path.begin(), path.end(), address.sun_path);
+  const int s = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (s < 0)
+    return false;
+  const bool connected = ::connect(s, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+  ::close(s);
+  return connected;
+}
+
 } // namespace
 
 FliteSpeaker::FliteSpeaker(QObject *parent) : Speaker(parent) {
@@ -93,6 +132,13 @@ QString FliteSpeaker::findReason() {
   m_engine->setLocale(*english);
   if (m_engine->availableVoices().isEmpty())
     return noEnglishVoice();
+  // Qt 6.4's flite engine crashes when it is asked to speak after the sound server has gone
+  // (its audio sink cannot be made, and it uses it all the same), and it does not notice that
+  // the server has gone. So the server's socket is tried before each text; only a socket that
+  // answers now is a sure sign, as the server may be reached some other way.
+  const QString socket = soundServerSocket();
+  if (!socket.isEmpty() && answers(socket))
+    m_serverSocket = socket;
   return {};
 }
 
@@ -114,6 +160,10 @@ void FliteSpeaker::nextText() {
 }
 
 void FliteSpeaker::sayCurrent() {
+  if (!m_serverSocket.isEmpty() && !answers(m_serverSocket)) {
+    stopSpeaking(noAudioDevice());
+    return;
+  }
   const Attempt &attempt = attempts[m_attempt];
   const QList<QVoice> voices = m_engine->availableVoices();
   const auto voice = std::find_if(voices.begin(), voices.end(), [&](const QVoice &v) {
@@ -170,7 +220,11 @@ void FliteSpeaker::checkEngineFailed() {
       nextText();
     return;
   }
-  m_reason = engineFailed(m_engine->errorString());
+  stopSpeaking(engineFailed(m_engine->errorString()));
+}
+
+void FliteSpeaker::stopSpeaking(const QString &reason) {
+  m_reason = reason;
   m_waiting.clear();
   m_current.clear();
   emit availabilityChanged();

@@ -27,6 +27,7 @@ private:
   void nextText();
   void engineStateChanged(QTextToSpeech::State state);
   void checkEngineFailed();
+  void stopSpeaking(const QString &reason);
 
   QTextToSpeech *m_engine = nullptr;
   QString m_reason;
@@ -37,6 +38,7 @@ private:
   bool m_heard = false;  // the engine has been Speaking since m_current was handed to it
   bool m_broken = false; // and has reported an error since
   bool m_streamed = false; // the engine has been asked to say something, so holds a sound stream
+  QString m_serverSocket;  // the sound server's socket, when it could be found at the start
   QTimer m_failureCheck;
 };
 

@@ -1,8 +1,9 @@
 // The program's own speaker in a process of its own, for test_speech: Qt looks for the sound
 // system once per process, so each case of the real engine needs a fresh one.
-//   speech_probe [--no-plugins] TEXT... [--then TEXT...]
+//   speech_probe [--no-plugins] TEXT... [--then TEXT... | --after-a-line TEXT...]
 // Says the texts; those after --then are said as soon as the first text begins to be heard,
-// replacing the rest. Prints "unavailable: " and the English line of the reason, or
+// replacing the rest; those after --after-a-line once the first are finished and a line has
+// been read from the standard input (the test takes the sound server away in between). Prints "unavailable: " and the English line of the reason, or
 // "available", then each text as it begins to be heard and when it has been heard (with the
 // milliseconds between), and "finished".
 #include "ui/speaker.h"
@@ -19,9 +20,14 @@ int main(int argc, char *argv[]) {
     QCoreApplication::setLibraryPaths({});
     texts.removeFirst();
   }
-  const qsizetype then = texts.indexOf(QLatin1String("--then"));
-  QStringList replacement = then < 0 ? QStringList() : texts.mid(then + 1);
-  texts = texts.mid(0, then);
+  const auto after = [&texts](const char *option) {
+    const qsizetype at = texts.indexOf(QLatin1String(option));
+    const QStringList rest = at < 0 ? QStringList() : texts.mid(at + 1);
+    texts = texts.mid(0, at);
+    return rest;
+  };
+  QStringList later = after("--after-a-line");
+  QStringList replacement = after("--then");
 
   QTextStream out(stdout);
   ui::Speaker &speaker = ui::speaker();
@@ -49,7 +55,12 @@ int main(int argc, char *argv[]) {
   });
   QObject::connect(&speaker, &ui::Speaker::finished, &app, [&] {
     out << "finished" << Qt::endl;
-    app.quit();
+    if (later.isEmpty()) {
+      app.quit();
+    } else {
+      QTextStream(stdin).readLine();
+      speaker.say(std::exchange(later, {}));
+    }
   });
   QTimer::singleShot(30000, &app, [&] {
     out << "timed out" << Qt::endl;
