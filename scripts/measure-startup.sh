@@ -40,7 +40,7 @@ trap 'exit 130' INT TERM
 
 # Our own X server on a display number that the server itself finds free and tells us, so
 # that two runs at once never pick the same one.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 200); do
   [[ $(wc -l <"$work/display") -ge 1 ]] && break

@@ -21,6 +21,7 @@ say() { echo "smoke: $*"; }
 fail() {
   echo "smoke: FAIL: $*" >&2
   [ -s "$work/game.log" ] && sed 's/^/smoke: game: /' "$work/game.log" >&2
+  [ -s "$work/xvfb.log" ] && sed 's/^/smoke: Xvfb: /' "$work/xvfb.log" >&2
   exit 1
 }
 
@@ -105,12 +106,16 @@ if [ -n "$tree" ]; then
   listing >"$work/tree.before"
 fi
 
-# A display of our own: Xvfb chooses a free number and writes it once it is ready.
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" 2>"$work/xvfb.log" &
+# A display of our own: Xvfb chooses a free number and writes it once it is ready. -noreset:
+# otherwise it resets whenever its last client leaves, and a program that connects meanwhile
+# cannot start.
+Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1024x768x24 3>"$work/display" 2>"$work/xvfb.log" &
 started+=($!)
 wait_for 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n1 "$work/display")"
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work"
+# A program that cannot connect ends at once: first make sure that a client gets through.
+wait_for 10 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "the display $DISPLAY takes no clients"
 
 if $read_only; then
   unshare --mount --propagation private sh -c 'mount --bind -o ro "$1" "$1" && exec "$2"' \
