@@ -144,18 +144,15 @@ bool Game::canTakeHint02() const {
   return s.outcome == Outcome::Playing && s.hint01Taken && !s.hint02Taken;
 }
 
-bool Game::TakeHint01() {
-  if (!canTakeHint01())
-    return false;
-  s.hint01Taken = true;
-  s.intScore = int16::add(s.intScore, -1);
-  return true;
-}
+bool Game::TakeHint01() { return takeHint(canTakeHint01(), s.hint01Taken); }
 
-bool Game::TakeHint02() {
-  if (!canTakeHint02())
+bool Game::TakeHint02() { return takeHint(canTakeHint02(), s.hint02Taken); }
+
+// Either hint costs a point.
+bool Game::takeHint(bool allowed, bool &taken) {
+  if (!allowed)
     return false;
-  s.hint02Taken = true;
+  taken = true;
   s.intScore = int16::add(s.intScore, -1);
   return true;
 }

@@ -102,6 +102,7 @@ private:
   void MakeWordOrder(qint16 n);
   void GameWon();
   void GameLost();
+  bool takeHint(bool allowed, bool &taken);
 
   GameState s;
 };
