@@ -3,9 +3,10 @@
 //   speech_probe [--no-plugins] TEXT... [--then TEXT... | --after-a-line TEXT...]
 // Says the texts; those after --then are said as soon as the first text begins to be heard,
 // replacing the rest; those after --after-a-line once the first are finished and a line has
-// been read from the standard input (the test takes the sound server away in between). Prints "unavailable: " and the English line of the reason, or
-// "available", then each text as it begins to be heard and when it has been heard (with the
-// milliseconds between), and "finished".
+// been read from the standard input (the test takes the sound server away in between).
+// Prints "unavailable: " and the English line of the reason, or "available", then each text as
+// it begins to be heard and when it has been heard (with the milliseconds between), and
+// "finished".
 #include "ui/speaker.h"
 
 #include <QCoreApplication>
