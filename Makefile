@@ -2,7 +2,8 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps configure build run test test-sanitize fuzz bench clean screenshots install package
+.PHONY: deps configure build run test test-sanitize fuzz bench clean screenshots install package \
+  format format-check
 
 deps:
 	@bash scripts/install-deps.sh
@@ -18,8 +19,16 @@ build: deps configure
 run: build
 	$(BUILD)/bin/pindrel
 
-test: build
+test: build format-check
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure
+
+# Every C++ file as .clang-format has it; `make format` puts them right.
+FORMATTED = $(shell find src tests bench tools -name '*.cpp' -o -name '*.h')
+format-check: deps
+	clang-format --dry-run --Werror $(FORMATTED)
+
+format: deps
+	clang-format -i $(FORMATTED)
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer. The leak
 # suppressions name only the system's own libraries (fontconfig and the like). use_tls=0: the

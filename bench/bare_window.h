@@ -9,8 +9,8 @@ class QMainWindow;
 namespace bare_window {
 
 enum class Captions {
-  MainWindow,          // what the main window shows when a game starts
-  MainWindowAndSplash, // the splash's captions too: all the text the program shows at start-up
+    MainWindow,          // what the main window shows when a game starts
+    MainWindowAndSplash, // the splash's captions too: all the text the program shows at start-up
 };
 
 // Made, not shown; the caller owns it. The fonts are those of ui::installFontSubstitutes().

@@ -9,10 +9,12 @@
 
 #include <memory>
 
-int main(int argc, char *argv[]) {
-  QApplication app(argc, argv);
-  ui::installFontSubstitutes();
-  const std::unique_ptr<QMainWindow> window(bare_window::make(bare_window::Captions::MainWindowAndSplash));
-  window->show();
-  return app.exec();
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    ui::installFontSubstitutes();
+    const std::unique_ptr<QMainWindow> window(
+        bare_window::make(bare_window::Captions::MainWindowAndSplash));
+    window->show();
+    return app.exec();
 }

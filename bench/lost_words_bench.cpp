@@ -16,50 +16,57 @@
 
 namespace {
 
-QWidget *game() { return ui::forms::find(QStringLiteral("Pindrel")); }
+QWidget *game()
+{
+    return ui::forms::find(QStringLiteral("Pindrel"));
+}
 
-void type(const QString &letters) {
-  for (const QChar letter : letters) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_A + (letter.unicode() - u'a'), Qt::NoModifier, letter);
-    QApplication::sendEvent(game(), &press);
-  }
+void type(const QString &letters)
+{
+    for (const QChar letter : letters) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A + (letter.unicode() - u'a'), Qt::NoModifier, letter);
+        QApplication::sendEvent(game(), &press);
+    }
 }
 
 // The word is "a": nine other letters lose it, and the panel's first button goes on. The event
 // loop runs after each, as between a player's keys: the window is laid out and painted.
-void loseAndGoOn() {
-  type(QStringLiteral("bcdefghij"));
-  QCoreApplication::processEvents();
-  game()->findChild<QPushButton *>(QStringLiteral("Command1_0"))->click();
-  QCoreApplication::processEvents();
+void loseAndGoOn()
+{
+    type(QStringLiteral("bcdefghij"));
+    QCoreApplication::processEvents();
+    game()->findChild<QPushButton *>(QStringLiteral("Command1_0"))->click();
+    QCoreApplication::processEvents();
 }
 
-void wordAfterLostWords(benchmark::State &state) {
-  ui::forms::Unload(QStringLiteral("Pindrel"));
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  ui::forms::Show<GameWindow>();
-  for (int i = 0; i < state.range(0); ++i)
-    loseAndGoOn();
-  for (auto _ : state)
-    loseAndGoOn();
-  state.counters["lost before"] = static_cast<double>(state.range(0));
+void wordAfterLostWords(benchmark::State &state)
+{
+    ui::forms::Unload(QStringLiteral("Pindrel"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ui::forms::Show<GameWindow>();
+    for (int i = 0; i < state.range(0); ++i)
+        loseAndGoOn();
+    for (auto _ : state)
+        loseAndGoOn();
+    state.counters["lost before"] = static_cast<double>(state.range(0));
 }
 BENCHMARK(wordAfterLostWords)->Arg(0)->Arg(2000)->Iterations(200)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char *argv[]) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  pindrel::prepareApplication();
-  QTemporaryDir folder;
-  QFile school(folder.filePath(QStringLiteral("school.txt")));
-  if (!school.open(QIODevice::WriteOnly) || school.write("a|hint|another|meaning|sentence\r\n") < 0)
-    qFatal("cannot write %s", qPrintable(school.fileName()));
-  school.close();
-  ui::setProgramFolder(folder.path());
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    pindrel::prepareApplication();
+    QTemporaryDir folder;
+    QFile school(folder.filePath(QStringLiteral("school.txt")));
+    if (!school.open(QIODevice::WriteOnly) || school.write("a|hint|another|meaning|sentence\r\n") < 0)
+        qFatal("cannot write %s", qPrintable(school.fileName()));
+    school.close();
+    ui::setProgramFolder(folder.path());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }

@@ -15,34 +15,36 @@ class QWidget;
 // A window counts as painted once the event that paints it (every widget of it, then the
 // flush) has been handled: at its first paint event a call is queued, which runs after that.
 // A message box is closed as soon as it has been painted, as if read at once.
-class PaintStopwatch : public QObject {
+class PaintStopwatch : public QObject
+{
 public:
-  struct Times {
-    double window = -1; // seconds from the action's start; -1 if never painted
-    double box = -1;
-    QString boxText;
-    bool timedOut = false;
-    double end() const { return window > box ? window : box; }
-  };
+    struct Times
+    {
+        double window = -1; // seconds from the action's start; -1 if never painted
+        double box = -1;
+        QString boxText;
+        bool timedOut = false;
+        double end() const { return window > box ? window : box; }
+    };
 
-  // window: the window waited for, looked up at each paint, since the action may make it; a
-  // null answer waits for no window.
-  PaintStopwatch(std::function<QWidget *()> window, bool awaitBox);
+    // window: the window waited for, looked up at each paint, since the action may make it; a
+    // null answer waits for no window.
+    PaintStopwatch(std::function<QWidget *()> window, bool awaitBox);
 
-  Times run(const std::function<void()> &action);
+    Times run(const std::function<void()> &action);
 
 protected:
-  bool eventFilter(QObject *watched, QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-  bool done() const;
+    bool done() const;
 
-  std::function<QWidget *()> m_window;
-  bool m_awaitBox;
-  QElapsedTimer m_clock;
-  Times m_times;
-  bool m_started = false;
-  bool m_windowSeen = false;
-  bool m_boxSeen = false;
-  std::function<void()> m_quit;
+    std::function<QWidget *()> m_window;
+    bool m_awaitBox;
+    QElapsedTimer m_clock;
+    Times m_times;
+    bool m_started = false;
+    bool m_windowSeen = false;
+    bool m_boxSeen = false;
+    std::function<void()> m_quit;
 };

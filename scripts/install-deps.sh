@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build ccache make pkg-config
+  g++ cmake ninja-build ccache make pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-qpa-plugins
   # Speech offline, no daemon: the flite engine. Qt6TextToSpeech's CMake package needs
   # Qt6QmlIntegration, which only qt6-declarative-dev brings.

@@ -9,291 +9,341 @@ using namespace testing;
 
 namespace {
 
-QImage picture(const GameWindow *window) { return control<QLabel>(window, "imgPindrel")->pixmap().toImage(); }
-QImage stagePicture(const ProgramFolder &folder, int stage) {
-  return QPixmap(folder.filePath(QStringLiteral("0%1.jpg").arg(stage))).toImage();
+QImage picture(const GameWindow *window)
+{
+    return control<QLabel>(window, "imgPindrel")->pixmap().toImage();
 }
-QString shownSlots(const GameWindow *window) { // "_" for an empty slot
-  QString shown;
-  for (int i = 1; i <= state(window).strWord.size(); ++i)
-    shown += caption(window, QStringLiteral("Word_%1").arg(i)).leftJustified(1, u'_');
-  return shown;
+QImage stagePicture(const ProgramFolder &folder, int stage)
+{
+    return QPixmap(folder.filePath(QStringLiteral("0%1.jpg").arg(stage))).toImage();
 }
-qsizetype residentKiB() {
-  QFile status(QStringLiteral("/proc/self/status"));
-  const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
-  return text.mid(text.indexOf("VmRSS:") + 6).trimmed().split(' ').first().toLongLong();
+QString shownSlots(const GameWindow *window)
+{ // "_" for an empty slot
+    QString shown;
+    for (int i = 1; i <= state(window).strWord.size(); ++i)
+        shown += caption(window, QStringLiteral("Word_%1").arg(i)).leftJustified(1, u'_');
+    return shown;
 }
-QString accessible(QObject *control, QAccessible::Text text) {
-  return QAccessible::queryAccessibleInterface(control)->text(text);
+qsizetype residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
+    return text.mid(text.indexOf("VmRSS:") + 6).trimmed().split(' ').first().toLongLong();
+}
+QString accessible(QObject *control, QAccessible::Text text)
+{
+    return QAccessible::queryAccessibleInterface(control)->text(text);
 }
 
 } // namespace
 
-class GameWindowTest : public QObject {
-  Q_OBJECT
+class GameWindowTest : public QObject
+{
+    Q_OBJECT
 
 private slots:
-  void cleanup() { resetProgram(); }
+    void cleanup() { resetProgram(); }
 
-  // Guards against keys laid out wrongly (the second row must start at "N", right under "A"),
-  // slots stacked at one place, custom commands offered with nothing to choose (a hidden file is
-  // nothing to choose), the wrong file
-  // named, and a start-up that puts the keyboard on a button, or half-starts without a file.
-  void startUpLaysOutTheBoardAndTheFirstWord_data() {
-    QTest::addColumn<QString>("customFile");
-    QTest::newRow("no folder") << QString();
-    QTest::newRow("a hidden vocabulary only") << QStringLiteral(".hidden.txt");
-    QTest::newRow("a vocabulary") << QStringLiteral("birds.txt");
-    QTest::newRow("no school.txt") << QStringLiteral("-");
-  }
-  void startUpLaysOutTheBoardAndTheFirstWord() {
-    QFETCH(QString, customFile);
-    ProgramFolder folder;
-    MessageRecorder messages;
-    if (customFile.contains(u'.'))
-      folder.writeCustom(customFile, "owl|hoots|at night\r\n");
-    auto *window = customFile == u"-" && QFile::remove(folder.filePath("school.txt"))
-                       ? ui::forms::Show<GameWindow>()
-                       : startGameOn(folder, QStringLiteral("Apple|red|ผลไม้|แอปเปิ้ล|I eat.\r\n"));
-    QVERIFY(QDir(folder.customPath({})).exists());
-    const bool custom = customFile.endsWith(".txt") && !customFile.startsWith(u'.');
-    QCOMPARE(QList<bool>({menuItem(window, "mnuCustVocab")->isEnabled(), menuItem(window, "mnuEditData")->isEnabled()}),
-             QList<bool>({custom, custom}));
-    for (int i = 0; i <= 25; ++i) {
-      const auto *key = control<QLabel>(window, QStringLiteral("Letter_%1").arg(i));
-      QCOMPARE(key->isVisible() ? key->text() : "", QString(QChar(65 + i)));
-      QCOMPARE(key->geometry(), ui::twipsRect(240 + 495 * (i % 13), 360 + 435 * (i / 13), 495, 435));
+    // Guards against keys laid out wrongly (the second row must start at "N", right under "A"),
+    // slots stacked at one place, custom commands offered with nothing to choose (a hidden file is
+    // nothing to choose), the wrong file
+    // named, and a start-up that puts the keyboard on a button, or half-starts without a file.
+    void startUpLaysOutTheBoardAndTheFirstWord_data()
+    {
+        QTest::addColumn<QString>("customFile");
+        QTest::newRow("no folder") << QString();
+        QTest::newRow("a hidden vocabulary only") << QStringLiteral(".hidden.txt");
+        QTest::newRow("a vocabulary") << QStringLiteral("birds.txt");
+        QTest::newRow("no school.txt") << QStringLiteral("-");
     }
-    if (customFile == u"-") { // told why, and nothing to play until another vocabulary is chosen
-      QCOMPARE(messages.styles, QList<int>{48});
-      QVERIFY(messages.texts.first().contains(QStringLiteral("school.txt")));
-      QCOMPARE(board(window), QStringLiteral("panel 0, keys 0, hints 00, score 0, list 0"));
-      return;
-    }
-    QCOMPARE(caption(window, "lblFileInUse"), QStringLiteral("กำลังใช้ข้อมูลจากไฟล์  school.txt"));
-    for (int i = 1; i <= 5; ++i) {
-      const auto *slot = control<QLabel>(window, QStringLiteral("Word_%1").arg(i));
-      QCOMPARE(slot->isVisible() ? slot->geometry() : QRect(), ui::twipsRect(240 + 585 * (i - 1), 1440, 585, 405));
-    }
-    QCOMPARE(shownSlots(window), QStringLiteral("_____"));
-    QCOMPARE(board(window), QStringLiteral("panel 0, keys 26, hints 10, score 0, list 0"));
-    QCOMPARE(window->focusWidget(), window);
-  }
-
-  // Guards against a click or key that does not reach the game (with Alt, Ctrl or Meta held a
-  // letter is no guess; Shift only makes a capital), slots, keys, hints, gallows, result or score
-  // that do not show what the game says, and a next word or a new category that keeps anything
-  // of the last word's board (the gallows back at stage 0 above all).
-  void playShowsWhatTheGameSays_data() {
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("typed"); // 1 and 2 click a hint, ! the key D; ^ ~ # hold Alt, Ctrl, Meta
-    QTest::addColumn<QString>("filled");
-    QTest::addColumn<QString>("result");
-    QTest::addColumn<QString>("after"); // the board
-    QTest::newRow("repeated letter, won") << "book" << "B^o!o#kk" << "BOOK" << "You've Won!"
-                                          << "panel 1, keys 0, hints 00, score 2, list 0";
-    QTest::newRow("two hints, a loss") << "Cat" << "12b~ddefghijk" << "___"
-                                       << "You've Lost! \n\rThe Word Was CAT"
-                                       << "panel 1, keys 0, hints 00, score -2, list 1";
-    QTest::newRow("in play") << "ox" << "^oo!1" << "O_" << "" << "panel 0, keys 24, hints 01, score -1, list 0";
-  }
-  void playShowsWhatTheGameSays() {
-    QFETCH(QString, word);
-    QFETCH(QString, typed);
-    QFETCH(QString, after);
-    ProgramFolder folder;
-    auto *window = startGameOn(folder, word + QStringLiteral("|h1|h2|m|s\r\n"));
-    Qt::KeyboardModifiers held;
-    for (const QChar c : typed) {
-      const qsizetype holding = QStringLiteral("^~#").indexOf(c);
-      if (holding >= 0) {
-        held = QList<Qt::KeyboardModifier>{Qt::AltModifier, Qt::ControlModifier, Qt::MetaModifier}[holding];
-        continue;
-      }
-      if (c == u'!')
-        click(control<QLabel>(window, "Letter_3"));
-      else if (c.isDigit())
-        click(window, c == u'1' ? "cmdHint01" : "cmdHint02");
-      else
-        QTest::keyClick(window, c.toLatin1(), c.isUpper() ? Qt::ShiftModifier : held);
-      held = {};
-      QCOMPARE(picture(window), stagePicture(folder, state(window).intWrongGuesses));
-    }
-    QCOMPARE(caption(window, "lblHint01") + caption(window, "lblHint02"),
-             QString(typed.contains(u'1') ? "h1" : "") + (typed.contains(u'2') ? "h2" : ""));
-    QTEST(shownSlots(window), "filled");
-    QTEST(caption(window, "Label1"), "result");
-    QCOMPARE(board(window), after);
-    auto *listen = control<QToolButton>(window, "cmdListen");
-    if (!after.startsWith(u"panel 1")) { // the word cannot be heard before it is decided
-      QVERIFY(!listen->isVisible());
-      return;
-    }
-    speech().said.clear();
-    click(listen);
-    QCOMPARE(speech().said, (QList<QStringList>{{word.toLower(), "s"}}));
-
-    click(window, "Command1_0"); // the same word again, on a clean board
-    QCOMPARE(board(window), QStringLiteral("panel 0, keys 26, hints 10, ") + after.section(", ", 3));
-    QCOMPARE(caption(window, "lblHint01") + caption(window, "lblHint02"), QString());
-    QCOMPARE(picture(window), stagePicture(folder, 0));
-    QCOMPARE(shownSlots(window), QString(word.size(), u'_'));
-    QCOMPARE(window->findChildren<QLabel *>(QRegularExpression("^Word_")).size(), word.size());
-    QTest::keyClicks(window, "zq");
-    menuItem(window, "mnuAnimals")->trigger(); // a new category: everything starts afresh
-    QCOMPARE(board(window), QStringLiteral("panel 0, keys 26, hints 10, score 0, list 0"));
-    QCOMPARE(picture(window), stagePicture(folder, 0));
-    QCOMPARE(shownSlots(window), QString(state(window).strWord.size(), u'_'));
-  }
-  // Guards against a hint the player paid for that cannot be read whole: cut off at the box's
-  // edge, wrapped out of it, or cut without its whole text at hand. Every built-in hint and
-  // hints of 60 English and Thai characters fit the box at 7 to 8 points; only a hint that
-  // cannot (60 capital Ws) is cut with "…".
-  void everyHintIsReadWholeInItsBox() {
-    ProgramFolder folder;
-    QString lines;
-    for (const char *name : {"school.txt", "house.txt", "animals.txt"})
-      lines += thai_codepage::decode(folder.read(QString::fromLatin1(name)));
-    const QString english = QStringLiteral("The subject where you learn about plants, animals and light.");
-    const QString thai = QStringLiteral("สัตว์เลี้ยงตัวเล็กที่ชอบไล่จับหนู ร้องเหมียวเหมียว ชอบนอนกลางวันบนโซฟา").left(60);
-    const QString tooWide(60, u'W');
-    lines += QStringLiteral("zzz|%1|%2|m|s\r\nqqq|%3|x|m|s\r\n").arg(english, thai, tooWide);
-    auto *window = startGameOn(folder, lines);
-    QCOMPARE(english.size() + thai.size(), 120);
-    const QRect boxes[] = {ui::twipsRect(4680, 2360, 3615, 375), ui::twipsRect(4680, 2760, 3615, 375)};
-    QStringList cut;
-    for (int game = 0; game < state(window).intWordCount; ++game) {
-      click(window, "cmdHint01");
-      click(window, "cmdHint02");
-      for (int i = 0; i < 2; ++i) {
-        const auto *label = control<QLabel>(window, i == 0 ? "lblHint01" : "lblHint02");
-        const QString hint = i == 0 ? state(window).strHint01 : state(window).strHint02;
-        QCOMPARE(label->geometry(), boxes[i]);
-        QVERIFY2(label->sizeHint().width() <= label->width() && label->font().pointSizeF() >= 7,
-                 qPrintable(hint));
-        if (label->text() != hint) {
-          cut.append(hint);
-          QVERIFY(label->text().endsWith(u'…'));
-          QCOMPARE(label->toolTip() + label->accessibleDescription(), hint + hint);
+    void startUpLaysOutTheBoardAndTheFirstWord()
+    {
+        QFETCH(QString, customFile);
+        ProgramFolder folder;
+        MessageRecorder messages;
+        if (customFile.contains(u'.'))
+            folder.writeCustom(customFile, "owl|hoots|at night\r\n");
+        auto *window = customFile == u"-" && QFile::remove(folder.filePath("school.txt"))
+            ? ui::forms::Show<GameWindow>()
+            : startGameOn(folder, QStringLiteral("Apple|red|ผลไม้|แอปเปิ้ล|I eat.\r\n"));
+        QVERIFY(QDir(folder.customPath({})).exists());
+        const bool custom = customFile.endsWith(".txt") && !customFile.startsWith(u'.');
+        QCOMPARE(QList<bool>({menuItem(window, "mnuCustVocab")->isEnabled(),
+                              menuItem(window, "mnuEditData")->isEnabled()}),
+                 QList<bool>({custom, custom}));
+        for (int i = 0; i <= 25; ++i) {
+            const auto *key = control<QLabel>(window, QStringLiteral("Letter_%1").arg(i));
+            QCOMPARE(key->isVisible() ? key->text() : "", QString(QChar(65 + i)));
+            QCOMPARE(key->geometry(),
+                     ui::twipsRect(240 + 495 * (i % 13), 360 + 435 * (i / 13), 495, 435));
         }
-      }
-      winGame(window);
-      click(window, "Command1_0");
+        if (customFile == u"-") { // told why, and nothing to play until another vocabulary is chosen
+            QCOMPARE(messages.styles, QList<int> {48});
+            QVERIFY(messages.texts.first().contains(QStringLiteral("school.txt")));
+            QCOMPARE(board(window), QStringLiteral("panel 0, keys 0, hints 00, score 0, list 0"));
+            return;
+        }
+        QCOMPARE(caption(window, "lblFileInUse"), QStringLiteral("กำลังใช้ข้อมูลจากไฟล์  school.txt"));
+        for (int i = 1; i <= 5; ++i) {
+            const auto *slot = control<QLabel>(window, QStringLiteral("Word_%1").arg(i));
+            QCOMPARE(slot->isVisible() ? slot->geometry() : QRect(),
+                     ui::twipsRect(240 + 585 * (i - 1), 1440, 585, 405));
+        }
+        QCOMPARE(shownSlots(window), QStringLiteral("_____"));
+        QCOMPARE(board(window), QStringLiteral("panel 0, keys 26, hints 10, score 0, list 0"));
+        QCOMPARE(window->focusWidget(), window);
     }
-    QCOMPARE(cut.join(u"\n"), tooWide);
-  }
 
-  // Guards against a score cut off (four digits and a sign did not fit) or a score label that
-  // leaves its centre, covers the keys or passes the window's edge; and, over 16,385 words lost,
-  // against controls or memory left behind and meanings that drift from their words.
-  void aLongSessionShowsWholeScoresAndLeavesNothingBehind() {
-    ProgramFolder folder;
-    QString lines;
-    for (const char *word : {"a", "ab", "abc", "abcd"})
-      lines += QStringLiteral("%1|h|h|meaning of %1|sentence of %1\r\n").arg(QLatin1String(word));
-    folder.write(QStringLiteral("school.txt"), lines.toLatin1());
-    auto *window = ui::forms::Load<GameWindow>(); // not drawn 16,385 times: its buttons are pressed
-    const auto press = [window](const char *button) { control<QPushButton>(window, QString::fromLatin1(button))->click(); };
-    const auto *score = control<QLabel>(window, "lblScore");
-    const QRect design = ui::twipsRect(7320, 600, 855, 855), keys = control<QLabel>(window, "Letter_12")->geometry();
-    const auto widgets = [window] { return qApp->allWidgets().size() - state(window).strWord.size(); };
-    qsizetype widgetsAtFirst = 0, memoryAtFirst = 0;
-    for (int game = 1; game <= 16385; ++game, press("Command1_0"), qApp->processEvents()) {
-      if (game == 100)
-        std::tie(widgetsAtFirst, memoryAtFirst) = std::pair(widgets(), residentKiB());
-      press("cmdHint01"); // two hints and a loss: 2 points each
-      press("cmdHint02");
-      QTest::keyClicks(window, "pqrstuvwx");
-      if (game == 1931 || game == 16385) {
-        QCOMPARE(score->text(), game == 1931 ? QStringLiteral("-3862") : QStringLiteral("-32768"));
-        QVERIFY(score->sizeHint().width() <= score->width());
-        QCOMPARE(score->x() * 2 + score->width(), design.x() * 2 + design.width());
-        QCOMPARE(QList<int>({score->y(), score->height()}), QList<int>({design.y(), design.height()}));
-        QVERIFY(score->x() > keys.right() && score->geometry().right() < score->parentWidget()->width());
-      }
+    // Guards against a click or key that does not reach the game (with Alt, Ctrl or Meta held a
+    // letter is no guess; Shift only makes a capital), slots, keys, hints, gallows, result or score
+    // that do not show what the game says, and a next word or a new category that keeps anything
+    // of the last word's board (the gallows back at stage 0 above all).
+    void playShowsWhatTheGameSays_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>(
+            "typed"); // 1 and 2 click a hint, ! the key D; ^ ~ # hold Alt, Ctrl, Meta
+        QTest::addColumn<QString>("filled");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("after"); // the board
+        QTest::newRow("repeated letter, won") << "book"
+                                              << "B^o!o#kk"
+                                              << "BOOK"
+                                              << "You've Won!"
+                                              << "panel 1, keys 0, hints 00, score 2, list 0";
+        QTest::newRow("two hints, a loss") << "Cat"
+                                           << "12b~ddefghijk"
+                                           << "___"
+                                           << "You've Lost! \n\rThe Word Was CAT"
+                                           << "panel 1, keys 0, hints 00, score -2, list 1";
+        QTest::newRow("in play") << "ox"
+                                 << "^oo!1"
+                                 << "O_"
+                                 << ""
+                                 << "panel 0, keys 24, hints 01, score -1, list 0";
     }
-    const QListWidget *list = control<QListWidget>(window, "lstDifficultWords");
-    QCOMPARE(list->count(), 16385);
-    for (int j = 0; j < list->count(); j += 97) // each lost word's own meaning and sentence
-      QCOMPARE(state(window).arrDiffInfo[0][j] + " / " + state(window).arrDiffInfo[1][j],
-               QStringLiteral("meaning of %1 / sentence of %1").arg(list->item(j)->text().toLower()));
-    QCOMPARE(widgets(), widgetsAtFirst);
+    void playShowsWhatTheGameSays()
+    {
+        QFETCH(QString, word);
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        ProgramFolder folder;
+        auto *window = startGameOn(folder, word + QStringLiteral("|h1|h2|m|s\r\n"));
+        Qt::KeyboardModifiers held;
+        for (const QChar c : typed) {
+            const qsizetype holding = QStringLiteral("^~#").indexOf(c);
+            if (holding >= 0) {
+                held = QList<Qt::KeyboardModifier> {Qt::AltModifier, Qt::ControlModifier,
+                                                    Qt::MetaModifier}[holding];
+                continue;
+            }
+            if (c == u'!')
+                click(control<QLabel>(window, "Letter_3"));
+            else if (c.isDigit())
+                click(window, c == u'1' ? "cmdHint01" : "cmdHint02");
+            else
+                QTest::keyClick(window, c.toLatin1(), c.isUpper() ? Qt::ShiftModifier : held);
+            held = {};
+            QCOMPARE(picture(window), stagePicture(folder, state(window).intWrongGuesses));
+        }
+        QCOMPARE(caption(window, "lblHint01") + caption(window, "lblHint02"),
+                 QString(typed.contains(u'1') ? "h1" : "") + (typed.contains(u'2') ? "h2" : ""));
+        QTEST(shownSlots(window), "filled");
+        QTEST(caption(window, "Label1"), "result");
+        QCOMPARE(board(window), after);
+        auto *listen = control<QToolButton>(window, "cmdListen");
+        if (!after.startsWith(u"panel 1")) { // the word cannot be heard before it is decided
+            QVERIFY(!listen->isVisible());
+            return;
+        }
+        speech().said.clear();
+        click(listen);
+        QCOMPARE(speech().said, (QList<QStringList> {{word.toLower(), "s"}}));
+
+        click(window, "Command1_0"); // the same word again, on a clean board
+        QCOMPARE(board(window), QStringLiteral("panel 0, keys 26, hints 10, ") + after.section(", ", 3));
+        QCOMPARE(caption(window, "lblHint01") + caption(window, "lblHint02"), QString());
+        QCOMPARE(picture(window), stagePicture(folder, 0));
+        QCOMPARE(shownSlots(window), QString(word.size(), u'_'));
+        QCOMPARE(window->findChildren<QLabel *>(QRegularExpression("^Word_")).size(), word.size());
+        QTest::keyClicks(window, "zq");
+        menuItem(window, "mnuAnimals")->trigger(); // a new category: everything starts afresh
+        QCOMPARE(board(window), QStringLiteral("panel 0, keys 26, hints 10, score 0, list 0"));
+        QCOMPARE(picture(window), stagePicture(folder, 0));
+        QCOMPARE(shownSlots(window), QString(state(window).strWord.size(), u'_'));
+    }
+    // Guards against a hint the player paid for that cannot be read whole: cut off at the box's
+    // edge, wrapped out of it, or cut without its whole text at hand. Every built-in hint and
+    // hints of 60 English and Thai characters fit the box at 7 to 8 points; only a hint that
+    // cannot (60 capital Ws) is cut with "…".
+    void everyHintIsReadWholeInItsBox()
+    {
+        ProgramFolder folder;
+        QString lines;
+        for (const char *name : {"school.txt", "house.txt", "animals.txt"})
+            lines += thai_codepage::decode(folder.read(QString::fromLatin1(name)));
+        const QString english
+            = QStringLiteral("The subject where you learn about plants, animals and light.");
+        const QString thai
+            = QStringLiteral("สัตว์เลี้ยงตัวเล็กที่ชอบไล่จับหนู ร้องเหมียวเหมียว ชอบนอนกลางวันบนโซฟา").left(60);
+        const QString tooWide(60, u'W');
+        lines += QStringLiteral("zzz|%1|%2|m|s\r\nqqq|%3|x|m|s\r\n").arg(english, thai, tooWide);
+        auto *window = startGameOn(folder, lines);
+        QCOMPARE(english.size() + thai.size(), 120);
+        const QRect boxes[]
+            = {ui::twipsRect(4680, 2360, 3615, 375), ui::twipsRect(4680, 2760, 3615, 375)};
+        QStringList cut;
+        for (int game = 0; game < state(window).intWordCount; ++game) {
+            click(window, "cmdHint01");
+            click(window, "cmdHint02");
+            for (int i = 0; i < 2; ++i) {
+                const auto *label = control<QLabel>(window, i == 0 ? "lblHint01" : "lblHint02");
+                const QString hint = i == 0 ? state(window).strHint01 : state(window).strHint02;
+                QCOMPARE(label->geometry(), boxes[i]);
+                QVERIFY2(label->sizeHint().width() <= label->width() && label->font().pointSizeF() >= 7,
+                         qPrintable(hint));
+                if (label->text() != hint) {
+                    cut.append(hint);
+                    QVERIFY(label->text().endsWith(u'…'));
+                    QCOMPARE(label->toolTip() + label->accessibleDescription(), hint + hint);
+                }
+            }
+            winGame(window);
+            click(window, "Command1_0");
+        }
+        QCOMPARE(cut.join(u"\n"), tooWide);
+    }
+
+    // Guards against a score cut off (four digits and a sign did not fit) or a score label that
+    // leaves its centre, covers the keys or passes the window's edge; and, over 16,385 words lost,
+    // against controls or memory left behind and meanings that drift from their words.
+    void aLongSessionShowsWholeScoresAndLeavesNothingBehind()
+    {
+        ProgramFolder folder;
+        QString lines;
+        for (const char *word : {"a", "ab", "abc", "abcd"})
+            lines += QStringLiteral("%1|h|h|meaning of %1|sentence of %1\r\n").arg(QLatin1String(word));
+        folder.write(QStringLiteral("school.txt"), lines.toLatin1());
+        auto *window = ui::forms::Load<GameWindow>(); // not drawn 16,385 times: its buttons are pressed
+        const auto press = [window](const char *button) {
+            control<QPushButton>(window, QString::fromLatin1(button))->click();
+        };
+        const auto *score = control<QLabel>(window, "lblScore");
+        const QRect design = ui::twipsRect(7320, 600, 855, 855),
+                    keys = control<QLabel>(window, "Letter_12")->geometry();
+        const auto widgets
+            = [window] { return qApp->allWidgets().size() - state(window).strWord.size(); };
+        qsizetype widgetsAtFirst = 0, memoryAtFirst = 0;
+        for (int game = 1; game <= 16385; ++game, press("Command1_0"), qApp->processEvents()) {
+            if (game == 100)
+                std::tie(widgetsAtFirst, memoryAtFirst) = std::pair(widgets(), residentKiB());
+            press("cmdHint01"); // two hints and a loss: 2 points each
+            press("cmdHint02");
+            QTest::keyClicks(window, "pqrstuvwx");
+            if (game == 1931 || game == 16385) {
+                QCOMPARE(score->text(),
+                         game == 1931 ? QStringLiteral("-3862") : QStringLiteral("-32768"));
+                QVERIFY(score->sizeHint().width() <= score->width());
+                QCOMPARE(score->x() * 2 + score->width(), design.x() * 2 + design.width());
+                QCOMPARE(QList<int>({score->y(), score->height()}),
+                         QList<int>({design.y(), design.height()}));
+                QVERIFY(score->x() > keys.right()
+                        && score->geometry().right() < score->parentWidget()->width());
+            }
+        }
+        const QListWidget *list = control<QListWidget>(window, "lstDifficultWords");
+        QCOMPARE(list->count(), 16385);
+        for (int j = 0; j < list->count(); j += 97) // each lost word's own meaning and sentence
+            QCOMPARE(
+                state(window).arrDiffInfo[0][j] + " / " + state(window).arrDiffInfo[1][j],
+                QStringLiteral("meaning of %1 / sentence of %1").arg(list->item(j)->text().toLower()));
+        QCOMPARE(widgets(), widgetsAtFirst);
 #ifndef __SANITIZE_ADDRESS__ // which holds freed memory back on purpose
-    QVERIFY2(residentKiB() - memoryAtFirst < 20 * 1024, qPrintable(QString::number(residentKiB() - memoryAtFirst)));
+        QVERIFY2(residentKiB() - memoryAtFirst < 20 * 1024,
+                 qPrintable(QString::number(residentKiB() - memoryAtFirst)));
 #endif
-  }
+    }
 
-  // Guards against a list and its meanings that drift apart, a popup that will not reopen or
-  // shows another word's meaning, text cut off in it (it wraps and grows downward), and the list's
-  // type-ahead taking the player's letters.
-  void lostWordsKeepTheirOwnMeanings() {
-    ProgramFolder folder;
-    const QString sentence = QStringLiteral("This example sentence is much too long to stand on the "
-                                            "two lines that the label was designed with, so it wraps.");
-    auto *window = startGameOn(folder, QStringLiteral("cat|h|h|แมว|%1\r\ndog|h|h|หมา|A dog.\r\n").arg(sentence));
-    for (int game = 0; game < 3; ++game, click(window, "Command1_0"))
-      loseGame(window);
-    QListWidget *list = control<QListWidget>(window, "lstDifficultWords");
-    QCOMPARE(list->count(), 3);
-    for (const int row : {2, 0, 1}) {
-      list->setCurrentRow(row);
-      QWidget *popup = form("frmShowMeaning");
-      QVERIFY(popup && popup->isVisible());
-      const QString word = list->item(row)->text();
-      QCOMPARE(caption(popup, "lblMeaning"), word + (word == u"CAT" ? ":   แมว" : ":   หมา"));
-      auto *label = control<QLabel>(popup, "lblSentence");
-      QCOMPARE(label->text(), word == u"CAT" ? sentence : QStringLiteral("A dog."));
-      QVERIFY(label->height() >= label->heightForWidth(label->width()));
-      QVERIFY(control<QPushButton>(popup, "cmdOK")->geometry().top() >= label->geometry().bottom());
-      click(popup, "cmdOK");
-      QVERIFY(!popup->isVisible());
-    }
-    selectItem(list, QStringLiteral("DOG")); // the selected one again, by a click
-    QVERIFY(form("frmShowMeaning")->isVisible());
-    speech().said.clear();
-    click(control<QWidget>(form("frmShowMeaning"), "cmdListen"));
-    QCOMPARE(speech().said, (QList<QStringList>{{"dog", "A dog."}}));
+    // Guards against a list and its meanings that drift apart, a popup that will not reopen or
+    // shows another word's meaning, text cut off in it (it wraps and grows downward), and the
+    // list's type-ahead taking the player's letters.
+    void lostWordsKeepTheirOwnMeanings()
+    {
+        ProgramFolder folder;
+        const QString sentence
+            = QStringLiteral("This example sentence is much too long to stand on the "
+                             "two lines that the label was designed with, so it wraps.");
+        auto *window = startGameOn(
+            folder, QStringLiteral("cat|h|h|แมว|%1\r\ndog|h|h|หมา|A dog.\r\n").arg(sentence));
+        for (int game = 0; game < 3; ++game, click(window, "Command1_0"))
+            loseGame(window);
+        QListWidget *list = control<QListWidget>(window, "lstDifficultWords");
+        QCOMPARE(list->count(), 3);
+        for (const int row : {2, 0, 1}) {
+            list->setCurrentRow(row);
+            QWidget *popup = form("frmShowMeaning");
+            QVERIFY(popup && popup->isVisible());
+            const QString word = list->item(row)->text();
+            QCOMPARE(caption(popup, "lblMeaning"), word + (word == u"CAT" ? ":   แมว" : ":   หมา"));
+            auto *label = control<QLabel>(popup, "lblSentence");
+            QCOMPARE(label->text(), word == u"CAT" ? sentence : QStringLiteral("A dog."));
+            QVERIFY(label->height() >= label->heightForWidth(label->width()));
+            QVERIFY(control<QPushButton>(popup, "cmdOK")->geometry().top()
+                    >= label->geometry().bottom());
+            click(popup, "cmdOK");
+            QVERIFY(!popup->isVisible());
+        }
+        selectItem(list, QStringLiteral("DOG")); // the selected one again, by a click
+        QVERIFY(form("frmShowMeaning")->isVisible());
+        speech().said.clear();
+        click(control<QWidget>(form("frmShowMeaning"), "cmdListen"));
+        QCOMPARE(speech().said, (QList<QStringList> {{"dog", "A dog."}}));
 
-    list->clearSelection();
-    list->setFocus();
-    QTest::keyClick(list, state(window).strWord.at(0).toLower().toLatin1());
-    QCOMPARE(state(window).intLettersFound, qint16(1));
-    QVERIFY(list->selectedItems().isEmpty());
-  }
-  // Guards against a game that needs the mouse (Tab skips a control, Enter does not go on), a
-  // keyboard left on a button at a new word (a Space or Enter meant for nothing would take a
-  // hint), a guess, hint or result that a screen reader never hears, and controls not named by
-  // their text or not described by their place.
-  void theKeyboardAlonePlaysAWordAndEachStepIsAnnounced() {
-    ProgramFolder folder;
-    auto *window = startGameOn(folder, QStringLiteral("Cat|a pet|สัตว์เลี้ยง|แมว|A cat.\r\n"));
-    QVERIFY(QTest::qWaitForWindowActive(window));
-    QStringList steps; // after each key: where the focus is, and the last announcement
-    for (const QChar key : QStringLiteral(" \r\t\t\t azct\t\t\t\t\r \r")) {
-      QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
-      steps << QApplication::focusWidget()->objectName() + ": " + accessible(window, QAccessible::Description);
+        list->clearSelection();
+        list->setFocus();
+        QTest::keyClick(list, state(window).strWord.at(0).toLower().toLatin1());
+        QCOMPARE(state(window).intLettersFound, qint16(1));
+        QVERIFY(list->selectedItems().isEmpty());
     }
-    const QString newWord = QStringLiteral("New word: 3 letters");
-    const QString won = QStringLiteral("T: 1 letter found. You've Won! (Your Score: 1)");
-    QCOMPARE(steps, QStringList({"Pindrel: " + newWord, "Pindrel: " + newWord, "cmdHint01: " + newWord,
-                                 "lstDifficultWords: " + newWord, "cmdHint01: " + newWord,
-                                 "cmdHint02: Hint 1: a pet (Your Score: -1)", "cmdHint02: A: 1 letter found",
-                                 "cmdHint02: Z: not in the word, 1 wrong guess", "cmdHint02: C: 1 letter found",
-                                 "Command1_0: " + won, "Command1_1: " + won, "cmdListen: " + won,
-                                 "lstDifficultWords: " + won, "Command1_0: " + won, "Pindrel: " + newWord,
-                                 "Pindrel: " + newWord,
-                                 "Pindrel: " + newWord}));
-    QCOMPARE(board(window), QStringLiteral("panel 0, keys 26, hints 10, score 1, list 0"));
-    QTest::keyClick(window, 'a');
-    QStringList named; // name / description
-    for (const char *name : {"Letter_0", "Letter_1", "Word_2", "Word_3", "lblScore", "lstDifficultWords"}) {
-      QObject *widget = control<QWidget>(window, QString::fromLatin1(name));
-      named << accessible(widget, QAccessible::Name) + " / " + accessible(widget, QAccessible::Description);
+    // Guards against a game that needs the mouse (Tab skips a control, Enter does not go on), a
+    // keyboard left on a button at a new word (a Space or Enter meant for nothing would take a
+    // hint), a guess, hint or result that a screen reader never hears, and controls not named by
+    // their text or not described by their place.
+    void theKeyboardAlonePlaysAWordAndEachStepIsAnnounced()
+    {
+        ProgramFolder folder;
+        auto *window = startGameOn(folder, QStringLiteral("Cat|a pet|สัตว์เลี้ยง|แมว|A cat.\r\n"));
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QStringList steps; // after each key: where the focus is, and the last announcement
+        for (const QChar key : QStringLiteral(" \r\t\t\t azct\t\t\t\t\r \r")) {
+            QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+            steps << QApplication::focusWidget()->objectName() + ": "
+                    + accessible(window, QAccessible::Description);
+        }
+        const QString newWord = QStringLiteral("New word: 3 letters");
+        const QString won = QStringLiteral("T: 1 letter found. You've Won! (Your Score: 1)");
+        QCOMPARE(
+            steps,
+            QStringList({"Pindrel: " + newWord, "Pindrel: " + newWord, "cmdHint01: " + newWord,
+                         "lstDifficultWords: " + newWord, "cmdHint01: " + newWord,
+                         "cmdHint02: Hint 1: a pet (Your Score: -1)", "cmdHint02: A: 1 letter found",
+                         "cmdHint02: Z: not in the word, 1 wrong guess",
+                         "cmdHint02: C: 1 letter found", "Command1_0: " + won, "Command1_1: " + won,
+                         "cmdListen: " + won, "lstDifficultWords: " + won, "Command1_0: " + won,
+                         "Pindrel: " + newWord, "Pindrel: " + newWord, "Pindrel: " + newWord}));
+        QCOMPARE(board(window), QStringLiteral("panel 0, keys 26, hints 10, score 1, list 0"));
+        QTest::keyClick(window, 'a');
+        QStringList named; // name / description
+        for (const char *name :
+             {"Letter_0", "Letter_1", "Word_2", "Word_3", "lblScore", "lstDifficultWords"}) {
+            QObject *widget = control<QWidget>(window, QString::fromLatin1(name));
+            named << accessible(widget, QAccessible::Name) + " / "
+                    + accessible(widget, QAccessible::Description);
+        }
+        QCOMPARE(named,
+                 QStringList({"A / letter A, used", "B / letter B, not used yet", "A / letter 2 of 3",
+                              " / letter 3 of 3", "1 / Your Score:", "YOUR DIFFICULT WORDS: / "}));
     }
-    QCOMPARE(named, QStringList({"A / letter A, used", "B / letter B, not used yet", "A / letter 2 of 3",
-                                 " / letter 3 of 3", "1 / Your Score:", "YOUR DIFFICULT WORDS: / "}));
-  }
 };
 
 WINDOWS_TEST_MAIN(GameWindowTest)

@@ -6,163 +6,189 @@
 
 using namespace testing;
 
-static QTextBrowser *helpWindow() {
-  for (QWidget *window : QApplication::topLevelWidgets())
-    if (window->objectName() == QLatin1String("helpViewer") && window->isVisible())
-      return qobject_cast<QTextBrowser *>(window);
-  return nullptr;
+static QTextBrowser *helpWindow()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("helpViewer") && window->isVisible())
+            return qobject_cast<QTextBrowser *>(window);
+    return nullptr;
 }
 
-class NavigationTest : public QObject {
-  Q_OBJECT
+class NavigationTest : public QObject
+{
+    Q_OBJECT
 
 private slots:
-  void cleanup() { resetProgram(); }
+    void cleanup() { resetProgram(); }
 
-  // Guards against an OK without a choice, or with a file that cannot be played (no words, or
-  // gone since the list was read), that closes the chooser or loses the game in progress; and a
-  // switch to a usable file that reads it again, keeps the old score or list, reads meanings
-  // from it, or is taken for the end of the program.
-  void chooserOpensTheGameOnlyOnAPlayableFileReadOnce() {
-    ProgramFolder folder;
-    for (const char *name : {"birds.txt", "gone.txt"})
-      folder.writeCustom(QString::fromLatin1(name), "owl|hoots|wise|a meaning|a sentence\r\n");
-    folder.writeCustom(QStringLiteral("blank.txt"), "  \r\n\r\n");
-    MessageRecorder messages;
-    int quits = 0;
-    const pindrel::ProgramEnd end([&quits] { ++quits; });
-    auto *window = ui::forms::Show<GameWindow>();
-    menuItem(window, "mnuCustVocab")->trigger();
-    QWidget *dialog = form("frmSelectCustVocab");
-    click(window, "cmdHint01");
-    loseGame(window);
-    const QString word = state(window).strWord;
-    QVERIFY(QFile::remove(folder.customPath(QStringLiteral("gone.txt"))));
-    for (const QString &file : {QString(), QStringLiteral("gone.txt"), QStringLiteral("blank.txt")}) {
-      messages.clear();
-      if (!file.isEmpty())
-        selectItem(control<QListWidget>(dialog, "File1"), file);
-      click(dialog, "cmdOK");
-      processDeferredDeletes();
-      QCOMPARE(messages.styles, QList<int>{file.isEmpty() ? 64 : 48});
-      QVERIFY2(file.isEmpty() ? messages.texts.first() == u"You must choose a file." : messages.texts.first().contains(file),
-               qPrintable(messages.texts.first()));
-      QVERIFY(mainWindow() == window && dialog->isVisible() && state(window).strWord == word);
-      QCOMPARE(board(window), QStringLiteral("panel 1, keys 0, hints 00, score -1, list 1"));
+    // Guards against an OK without a choice, or with a file that cannot be played (no words, or
+    // gone since the list was read), that closes the chooser or loses the game in progress; and a
+    // switch to a usable file that reads it again, keeps the old score or list, reads meanings
+    // from it, or is taken for the end of the program.
+    void chooserOpensTheGameOnlyOnAPlayableFileReadOnce()
+    {
+        ProgramFolder folder;
+        for (const char *name : {"birds.txt", "gone.txt"})
+            folder.writeCustom(QString::fromLatin1(name), "owl|hoots|wise|a meaning|a sentence\r\n");
+        folder.writeCustom(QStringLiteral("blank.txt"), "  \r\n\r\n");
+        MessageRecorder messages;
+        int quits = 0;
+        const pindrel::ProgramEnd end([&quits] { ++quits; });
+        auto *window = ui::forms::Show<GameWindow>();
+        menuItem(window, "mnuCustVocab")->trigger();
+        QWidget *dialog = form("frmSelectCustVocab");
+        click(window, "cmdHint01");
+        loseGame(window);
+        const QString word = state(window).strWord;
+        QVERIFY(QFile::remove(folder.customPath(QStringLiteral("gone.txt"))));
+        for (const QString &file :
+             {QString(), QStringLiteral("gone.txt"), QStringLiteral("blank.txt")}) {
+            messages.clear();
+            if (!file.isEmpty())
+                selectItem(control<QListWidget>(dialog, "File1"), file);
+            click(dialog, "cmdOK");
+            processDeferredDeletes();
+            QCOMPARE(messages.styles, QList<int> {file.isEmpty() ? 64 : 48});
+            QVERIFY2(file.isEmpty() ? messages.texts.first() == u"You must choose a file."
+                                    : messages.texts.first().contains(file),
+                     qPrintable(messages.texts.first()));
+            QVERIFY(mainWindow() == window && dialog->isVisible() && state(window).strWord == word);
+            QCOMPARE(board(window), QStringLiteral("panel 1, keys 0, hints 00, score -1, list 1"));
+        }
+        QStringList reads;
+        ui::setFileReadObserver([&reads](const QString &path) { reads.append(ui::shortName(path)); });
+        const auto stop = qScopeGuard([] { ui::setFileReadObserver({}); });
+        selectItem(control<QListWidget>(dialog, "File1"), QStringLiteral("birds.txt"));
+        click(dialog, "cmdOK");
+        processDeferredDeletes();
+        QCOMPARE(reads, QStringList {"birds.txt"});
+        QVERIFY(quits == 0 && !form("frmSelectCustVocab") && mainWindow() && mainWindow()->isVisible());
+        QCOMPARE(state(mainWindow()).strWord, QStringLiteral("OWL"));
+        QVERIFY(!state(mainWindow()).blnBuiltIn
+                && state(mainWindow()).arrWordTable.at(0).meaning.isEmpty());
+        QCOMPARE(board(mainWindow()), QStringLiteral("panel 0, keys 26, hints 10, score 0, list 0"));
+        QCOMPARE(caption(mainWindow(), "lblFileInUse"), QStringLiteral("กำลังใช้ข้อมูลจากไฟล์  birds.txt"));
     }
-    QStringList reads;
-    ui::setFileReadObserver([&reads](const QString &path) { reads.append(ui::shortName(path)); });
-    const auto stop = qScopeGuard([] { ui::setFileReadObserver({}); });
-    selectItem(control<QListWidget>(dialog, "File1"), QStringLiteral("birds.txt"));
-    click(dialog, "cmdOK");
-    processDeferredDeletes();
-    QCOMPARE(reads, QStringList{"birds.txt"});
-    QVERIFY(quits == 0 && !form("frmSelectCustVocab") && mainWindow() && mainWindow()->isVisible());
-    QCOMPARE(state(mainWindow()).strWord, QStringLiteral("OWL"));
-    QVERIFY(!state(mainWindow()).blnBuiltIn && state(mainWindow()).arrWordTable.at(0).meaning.isEmpty());
-    QCOMPARE(board(mainWindow()), QStringLiteral("panel 0, keys 26, hints 10, score 0, list 0"));
-    QCOMPARE(caption(mainWindow(), "lblFileInUse"), QStringLiteral("กำลังใช้ข้อมูลจากไฟล์  birds.txt"));
-  }
 
-  // Guards against a check mark that Qt's own click leaves behind or takes away: after every
-  // step exactly one of the four vocabulary items is checked, the one being played (none only
-  // while nothing is loaded), whatever was clicked, cancelled or could not be read.
-  void exactlyOneCheckMarkNamesTheVocabularyInPlay() {
-    ProgramFolder folder;
-    folder.writeCustom(QStringLiteral("birds.txt"), "owl|hoots|at night\r\n");
-    MessageRecorder messages;
-    QFile::rename(folder.filePath("school.txt"), folder.filePath("school.off"));
-    ui::forms::Show<GameWindow>();
-    const auto marks = [] { // the checked items, by the letter of their vocabulary
-      QString checked;
-      for (const char *name : {"mnuHouse", "mnuSchool", "mnuAnimals", "mnuCustVocab"})
-        checked += menuItem(mainWindow(), name)->isChecked() ? QString(QLatin1Char(name[3])) : QString();
-      return checked;
-    };
-    // Each step: a menu item to trigger ("-" takes a file away, "<" cancels the chooser, "+" chooses
-    // birds.txt in it, "!" saves a new file), then the marks it must leave.
-    const QStringList steps{"", "mnuSchool", "school back", "mnuSchool S", "mnuSchool S", "mnuCustVocab S",
-                            "< S", "-house.txt S", "mnuHouse S", "mnuAnimals A", "-animals.txt A",
-                            "mnuAnimals A", "+ C", "mnuCustVocab C", "< C", "mnuHouse C", "mnuSchool S", "! C"};
-    for (const QString &step : steps) {
-      const QString act = step.section(u' ', 0, 0), expected = step.section(u' ', 1);
-      if (act.startsWith(u"mnu"))
-        menuItem(mainWindow(), qPrintable(act))->trigger();
-      else if (act == u"<")
-        click(form("frmSelectCustVocab"), "cmdCancel");
-      else if (act.startsWith(u'-'))
-        QFile::remove(folder.filePath(act.mid(1)));
-      else if (act == u"school")
-        QFile::rename(folder.filePath("school.off"), folder.filePath("school.txt"));
-      else if (act == u"+")
-        chooseFile(menuItem(mainWindow(), "mnuCustVocab"), QStringLiteral("birds.txt"));
-      else if (act == u"!") {
-        menuItem(mainWindow(), "mnuCreate")->trigger();
+    // Guards against a check mark that Qt's own click leaves behind or takes away: after every
+    // step exactly one of the four vocabulary items is checked, the one being played (none only
+    // while nothing is loaded), whatever was clicked, cancelled or could not be read.
+    void exactlyOneCheckMarkNamesTheVocabularyInPlay()
+    {
+        ProgramFolder folder;
+        folder.writeCustom(QStringLiteral("birds.txt"), "owl|hoots|at night\r\n");
+        MessageRecorder messages;
+        QFile::rename(folder.filePath("school.txt"), folder.filePath("school.off"));
+        ui::forms::Show<GameWindow>();
+        const auto marks = [] { // the checked items, by the letter of their vocabulary
+            QString checked;
+            for (const char *name : {"mnuHouse", "mnuSchool", "mnuAnimals", "mnuCustVocab"})
+                checked += menuItem(mainWindow(), name)->isChecked() ? QString(QLatin1Char(name[3]))
+                                                                     : QString();
+            return checked;
+        };
+        // Each step: a menu item to trigger ("-" takes a file away, "<" cancels the chooser, "+"
+        // chooses birds.txt in it, "!" saves a new file), then the marks it must leave.
+        const QStringList steps {"",
+                                 "mnuSchool",
+                                 "school back",
+                                 "mnuSchool S",
+                                 "mnuSchool S",
+                                 "mnuCustVocab S",
+                                 "< S",
+                                 "-house.txt S",
+                                 "mnuHouse S",
+                                 "mnuAnimals A",
+                                 "-animals.txt A",
+                                 "mnuAnimals A",
+                                 "+ C",
+                                 "mnuCustVocab C",
+                                 "< C",
+                                 "mnuHouse C",
+                                 "mnuSchool S",
+                                 "! C"};
+        for (const QString &step : steps) {
+            const QString act = step.section(u' ', 0, 0), expected = step.section(u' ', 1);
+            if (act.startsWith(u"mnu"))
+                menuItem(mainWindow(), qPrintable(act))->trigger();
+            else if (act == u"<")
+                click(form("frmSelectCustVocab"), "cmdCancel");
+            else if (act.startsWith(u'-'))
+                QFile::remove(folder.filePath(act.mid(1)));
+            else if (act == u"school")
+                QFile::rename(folder.filePath("school.off"), folder.filePath("school.txt"));
+            else if (act == u"+")
+                chooseFile(menuItem(mainWindow(), "mnuCustVocab"), QStringLiteral("birds.txt"));
+            else if (act == u"!") {
+                menuItem(mainWindow(), "mnuCreate")->trigger();
+                addEntry(form("new_vocab"), "cat", "a pet", "meows");
+                click(form("new_vocab"), "cmdSave");
+                control<QLineEdit>(form("frmSave"), "Text1")->setText(QStringLiteral("pets"));
+                click(form("frmSave"), "cmdSave");
+                processDeferredDeletes();
+            }
+            QCOMPARE(act + " -> " + marks(),
+                     act + " -> " + (expected == u"back" ? QString() : expected));
+        }
+    }
+
+    // Guards against help that opens anywhere but at its contents or fails without a word when its
+    // file is missing; a second Create that keeps what the first editor held or switches meanings
+    // on for a user file; windows that outlive a main window opened anew on a file (About, the save
+    // dialog, the chooser and the editor close with it; the hidden popup and edit chooser stay);
+    // and windows, hidden ones too, that outlive the main window's end and keep the program running.
+    void menuCommandsThenClosingEndEverything_data()
+    {
+        QTest::addColumn<Act>("close");
+        QTest::newRow("Exit") << Act([] { menuItem(mainWindow(), "mnuExit")->trigger(); });
+        QTest::newRow("close box") << Act([] { mainWindow()->close(); });
+        QTest::newRow("quit button") << Act([] { click(mainWindow(), "Command1_1"); });
+    }
+    void menuCommandsThenClosingEndEverything()
+    {
+        QFETCH(Act, close);
+        ProgramFolder folder;
+        folder.writeCustom(QStringLiteral("birds.txt"), "owl|hoots|wise\r\n");
+        pindrelModule::strFileInUse = pindrelModule::strEditFile = QStringLiteral("birds.txt");
+        int quits = 0;
+        const pindrel::ProgramEnd end([&quits] { ++quits; });
+        auto *window = ui::forms::Show<GameWindow>();
+        menuItem(window, "mnuContents")->trigger();
+        QTextBrowser *help = helpWindow();
+        QVERIFY(help && help->toPlainText().contains(QStringLiteral("สารบัญ / Contents")));
+        help->setSource(QUrl(QStringLiteral("#play")));
+        menuItem(window, "mnuContents")->trigger();
+        QCOMPARE(helpWindow(), help);
+        QCOMPARE(help->verticalScrollBar()->value(), 0);
+        QVERIFY(QFile::remove(folder.filePath(QStringLiteral("help04.hlp"))));
+        menuItem(window, "mnuContents")->trigger();
+        QVERIFY(help->toPlainText().contains("ขออภัย") && help->toPlainText().contains("help04.hlp"));
+
+        menuItem(window, "mnuCreate")->trigger();
+        QTest::keyClicks(control<QLineEdit>(form("new_vocab"), "txtVocab"), "giraffe");
+        menuItem(window, "mnuCreate")->trigger();
+        processDeferredDeletes();
+        QCOMPARE(control<QLineEdit>(form("new_vocab"), "txtVocab")->text(), QString());
+        QVERIFY(pindrelModule::strEditFile.isEmpty() && !state(window).blnBuiltIn);
         addEntry(form("new_vocab"), "cat", "a pet", "meows");
         click(form("new_vocab"), "cmdSave");
-        control<QLineEdit>(form("frmSave"), "Text1")->setText(QStringLiteral("pets"));
-        click(form("frmSave"), "cmdSave");
+        menuItem(window, "mnuAbout")->trigger();
+        menuItem(window, "mnuEditData")->trigger();
+        click(form("frmChooseFile"), "cmdCancel");
+        loseGame(window);
+        control<QListWidget>(window, "lstDifficultWords")->setCurrentRow(0);
+        chooseFile(menuItem(window, "mnuCustVocab"), QStringLiteral("birds.txt"));
+        QStringList loaded = ui::forms::loadedNames();
+        loaded.sort();
+        QCOMPARE(loaded, QStringList({"Pindrel", "frmChooseFile", "frmShowMeaning"}));
+        menuItem(mainWindow(), "mnuAbout")->trigger();
+        loseGame(mainWindow()); // the quit button is on the result panel
+        close();
         processDeferredDeletes();
-      }
-      QCOMPARE(act + " -> " + marks(), act + " -> " + (expected == u"back" ? QString() : expected));
+        QCOMPARE(ui::forms::loadedNames(), QStringList());
+        QVERIFY(!helpWindow());
+        QCOMPARE(quits, 1);
     }
-  }
-
-  // Guards against help that opens anywhere but at its contents or fails without a word when its
-  // file is missing; a second Create that keeps what the first editor held or switches meanings
-  // on for a user file; windows that outlive a main window opened anew on a file (About, the save
-  // dialog, the chooser and the editor close with it; the hidden popup and edit chooser stay);
-  // and windows, hidden ones too, that outlive the main window's end and keep the program running.
-  void menuCommandsThenClosingEndEverything_data() {
-    QTest::addColumn<Act>("close");
-    QTest::newRow("Exit") << Act([] { menuItem(mainWindow(), "mnuExit")->trigger(); });
-    QTest::newRow("close box") << Act([] { mainWindow()->close(); });
-    QTest::newRow("quit button") << Act([] { click(mainWindow(), "Command1_1"); });
-  }
-  void menuCommandsThenClosingEndEverything() {
-    QFETCH(Act, close);
-    ProgramFolder folder;
-    folder.writeCustom(QStringLiteral("birds.txt"), "owl|hoots|wise\r\n");
-    pindrelModule::strFileInUse = pindrelModule::strEditFile = QStringLiteral("birds.txt");
-    int quits = 0;
-    const pindrel::ProgramEnd end([&quits] { ++quits; });
-    auto *window = ui::forms::Show<GameWindow>();
-    menuItem(window, "mnuContents")->trigger();
-    QTextBrowser *help = helpWindow();
-    QVERIFY(help && help->toPlainText().contains(QStringLiteral("สารบัญ / Contents")));
-    help->setSource(QUrl(QStringLiteral("#play")));
-    menuItem(window, "mnuContents")->trigger();
-    QCOMPARE(helpWindow(), help);
-    QCOMPARE(help->verticalScrollBar()->value(), 0);
-    QVERIFY(QFile::remove(folder.filePath(QStringLiteral("help04.hlp"))));
-    menuItem(window, "mnuContents")->trigger();
-    QVERIFY(help->toPlainText().contains("ขออภัย") && help->toPlainText().contains("help04.hlp"));
-
-    menuItem(window, "mnuCreate")->trigger();
-    QTest::keyClicks(control<QLineEdit>(form("new_vocab"), "txtVocab"), "giraffe");
-    menuItem(window, "mnuCreate")->trigger();
-    processDeferredDeletes();
-    QCOMPARE(control<QLineEdit>(form("new_vocab"), "txtVocab")->text(), QString());
-    QVERIFY(pindrelModule::strEditFile.isEmpty() && !state(window).blnBuiltIn);
-    addEntry(form("new_vocab"), "cat", "a pet", "meows");
-    click(form("new_vocab"), "cmdSave");
-    menuItem(window, "mnuAbout")->trigger();
-    menuItem(window, "mnuEditData")->trigger();
-    click(form("frmChooseFile"), "cmdCancel");
-    loseGame(window);
-    control<QListWidget>(window, "lstDifficultWords")->setCurrentRow(0);
-    chooseFile(menuItem(window, "mnuCustVocab"), QStringLiteral("birds.txt"));
-    QStringList loaded = ui::forms::loadedNames();
-    loaded.sort();
-    QCOMPARE(loaded, QStringList({"Pindrel", "frmChooseFile", "frmShowMeaning"}));
-    menuItem(mainWindow(), "mnuAbout")->trigger();
-    loseGame(mainWindow()); // the quit button is on the result panel
-    close();
-    processDeferredDeletes();
-    QCOMPARE(ui::forms::loadedNames(), QStringList());
-    QVERIFY(!helpWindow());
-    QCOMPARE(quits, 1);
-  }
 };
 
 WINDOWS_TEST_MAIN(NavigationTest)

@@ -16,149 +16,172 @@ Q_DECLARE_METATYPE(Keystroke)
 
 namespace {
 
-QLineEdit *box(QWidget *editor, int i) {
-  return control<QLineEdit>(editor, QString::fromLatin1(std::array{"txtVocab", "txtHint01", "txtHint02"}[i]));
+QLineEdit *box(QWidget *editor, int i)
+{
+    return control<QLineEdit>(
+        editor, QString::fromLatin1(std::array {"txtVocab", "txtHint01", "txtHint02"}[i]));
 }
-QStringList shown(QWidget *e) { return {box(e, 0)->text(), box(e, 1)->text(), box(e, 2)->text()}; }
-QString store(int i) { return module::arrVocab.value(i) + u' ' + module::arrHint01.value(i) + u' ' + module::arrHint02.value(i); }
-QString buttons(QWidget *e) { // the arrows and the save button: 1 for enabled
-  QString on;
-  for (const char *name : {"cmdLeftArrow", "cmdRightArrow", "cmdSave"})
-    on += control<QPushButton>(e, QString::fromLatin1(name))->isEnabled() ? u'1' : u'0';
-  return on;
+QStringList shown(QWidget *e)
+{
+    return {box(e, 0)->text(), box(e, 1)->text(), box(e, 2)->text()};
+}
+QString store(int i)
+{
+    return module::arrVocab.value(i) + u' ' + module::arrHint01.value(i) + u' '
+        + module::arrHint02.value(i);
+}
+QString buttons(QWidget *e)
+{ // the arrows and the save button: 1 for enabled
+    QString on;
+    for (const char *name : {"cmdLeftArrow", "cmdRightArrow", "cmdSave"})
+        on += control<QPushButton>(e, QString::fromLatin1(name))->isEnabled() ? u'1' : u'0';
+    return on;
 }
 
 } // namespace
 
-class VocabEditorTest : public QObject {
-  Q_OBJECT
+class VocabEditorTest : public QObject
+{
+    Q_OBJECT
 
 private slots:
-  void cleanup() { resetProgram(); }
+    void cleanup() { resetProgram(); }
 
-  // Guards against an add that overwrites the placeholder, changes the text, adds after a
-  // refusal or leaves the focus or buttons wrong; arrows that show the placeholder or leave the
-  // store; a shown entry written back, corrections that miss the store or reach another entry,
-  // a stored field changed by being shown or a stored word over 12 letters shown without its
-  // warning; an add while browsing that adds; and Cancel leaving entries or buttons behind.
-  void addBrowseCorrectAndCancel() {
-    MessageRecorder messages;
-    auto *editor = ui::forms::Show<VocabEditor>();
-    QCOMPARE(buttons(editor), QStringLiteral("000"));
-    addEntry(editor, "cat", "", "meows"); // refused: hint one missing
-    QCOMPARE(messages.texts, QStringList{input_rules::checkEntry("cat", "", "x", 0)->warning.text});
-    QCOMPARE(editor->focusWidget(), box(editor, 1));
-    addEntry(editor, "Extraordinary", " a | b ", "hoots\nloudly"); // a lone LF, as a file may hold
-    addEntry(editor, "dog", "a pet", "barks");
-    QCOMPARE(QStringList({store(0), store(1), store(2)}),
-             QStringList({"Vocab Hint One Hint Two", "Extraordinary  a | b  hoots loudly", "dog a pet barks"}));
-    QCOMPARE(buttons(editor) + shown(editor).join(u'/'), QStringLiteral("111//"));
-    module::arrHint02[1] = QStringLiteral("hoots\nloudly");
-    messages.clear();
-    for (const char *arrow : {"cmdLeftArrow", "cmdLeftArrow", "cmdLeftArrow"})
-      click(editor, arrow); // 2, 1, then round to 2 again: never the placeholder
-    click(editor, "cmdLeftArrow");
-    QCOMPARE(shown(editor), QStringList({"Extraordinary", " a | b ", "hoots\nloudly"}));
-    QCOMPARE(messages.texts, QStringList(2, input_rules::wordLength(13)->text)); // shown twice
-    QTest::keyClicks(box(editor, 1), "x");
-    box(editor, 0)->clear();
-    QCOMPARE(store(1), QStringLiteral("  a | b x hoots\nloudly"));
-    QCOMPARE(store(2), QStringLiteral("dog a pet barks"));
-    click(editor, "cmdNext"); // ends browsing, adds nothing
-    QCOMPARE(shown(editor), QStringList({"", "", ""}));
-    QCOMPARE(module::arrVocab.size(), 3);
-    click(editor, "Command2"); // Cancel, then Create
-    processDeferredDeletes();
-    editor = ui::forms::Show<VocabEditor>();
-    QCOMPARE(module::arrVocab, QStringList{"Vocab"});
-    QCOMPARE(buttons(editor), QStringLiteral("000"));
-  }
+    // Guards against an add that overwrites the placeholder, changes the text, adds after a
+    // refusal or leaves the focus or buttons wrong; arrows that show the placeholder or leave the
+    // store; a shown entry written back, corrections that miss the store or reach another entry,
+    // a stored field changed by being shown or a stored word over 12 letters shown without its
+    // warning; an add while browsing that adds; and Cancel leaving entries or buttons behind.
+    void addBrowseCorrectAndCancel()
+    {
+        MessageRecorder messages;
+        auto *editor = ui::forms::Show<VocabEditor>();
+        QCOMPARE(buttons(editor), QStringLiteral("000"));
+        addEntry(editor, "cat", "", "meows"); // refused: hint one missing
+        QCOMPARE(messages.texts, QStringList {input_rules::checkEntry("cat", "", "x", 0)->warning.text});
+        QCOMPARE(editor->focusWidget(), box(editor, 1));
+        addEntry(editor, "Extraordinary", " a | b ", "hoots\nloudly"); // a lone LF, as a file may hold
+        addEntry(editor, "dog", "a pet", "barks");
+        QCOMPARE(QStringList({store(0), store(1), store(2)}),
+                 QStringList({"Vocab Hint One Hint Two", "Extraordinary  a | b  hoots loudly",
+                              "dog a pet barks"}));
+        QCOMPARE(buttons(editor) + shown(editor).join(u'/'), QStringLiteral("111//"));
+        module::arrHint02[1] = QStringLiteral("hoots\nloudly");
+        messages.clear();
+        for (const char *arrow : {"cmdLeftArrow", "cmdLeftArrow", "cmdLeftArrow"})
+            click(editor, arrow); // 2, 1, then round to 2 again: never the placeholder
+        click(editor, "cmdLeftArrow");
+        QCOMPARE(shown(editor), QStringList({"Extraordinary", " a | b ", "hoots\nloudly"}));
+        QCOMPARE(messages.texts, QStringList(2, input_rules::wordLength(13)->text)); // shown twice
+        QTest::keyClicks(box(editor, 1), "x");
+        box(editor, 0)->clear();
+        QCOMPARE(store(1), QStringLiteral("  a | b x hoots\nloudly"));
+        QCOMPARE(store(2), QStringLiteral("dog a pet barks"));
+        click(editor, "cmdNext"); // ends browsing, adds nothing
+        QCOMPARE(shown(editor), QStringList({"", "", ""}));
+        QCOMPARE(module::arrVocab.size(), 3);
+        click(editor, "Command2"); // Cancel, then Create
+        processDeferredDeletes();
+        editor = ui::forms::Show<VocabEditor>();
+        QCOMPARE(module::arrVocab, QStringList {"Vocab"});
+        QCOMPARE(buttons(editor), QStringLiteral("000"));
+    }
 
-  // Guards against a line break that reaches a one-line box from the user, however it comes
-  // (a record written from it would break in two), and a stored text changed by being shown.
-  void lineBreaksFromTheUserBecomeSpaces_data() {
-    QTest::addColumn<QString>("way");
-    for (const char *way : {"typed", "pasted", "dropped", "set", "composed"})
-      QTest::newRow(way) << QString::fromLatin1(way);
-  }
-  void lineBreaksFromTheUserBecomeSpaces() {
-    QFETCH(QString, way);
-    const QString broken = QStringLiteral("a pet\nsays\r\nmeow\rand\vpurrs\u0085at\u2028night\u2029!");
-    ui::OneLineBox box;
-    box.show();
-    if (way == u"typed") {
-      QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, broken);
-      QCoreApplication::sendEvent(&box, &key);
-    } else if (way == u"pasted") {
-      QGuiApplication::clipboard()->setText(broken);
-      QTest::keySequence(&box, QKeySequence::Paste);
-    } else if (way == u"dropped") {
-      QMimeData data;
-      data.setText(broken);
-      QDragEnterEvent enter(box.rect().center(), Qt::CopyAction, &data, Qt::LeftButton, {});
-      QDropEvent drop(QPointF(box.rect().center()), Qt::CopyAction, &data, Qt::LeftButton, {});
-      QCoreApplication::sendEvent(&box, &enter);
-      QCoreApplication::sendEvent(&box, &drop);
-    } else if (way == u"set") {
-      box.setText(broken);
-    } else {
-      QInputMethodEvent composed;
-      composed.setCommitString(broken);
-      QCoreApplication::sendEvent(&box, &composed);
+    // Guards against a line break that reaches a one-line box from the user, however it comes
+    // (a record written from it would break in two), and a stored text changed by being shown.
+    void lineBreaksFromTheUserBecomeSpaces_data()
+    {
+        QTest::addColumn<QString>("way");
+        for (const char *way : {"typed", "pasted", "dropped", "set", "composed"})
+            QTest::newRow(way) << QString::fromLatin1(way);
     }
-    QCOMPARE(box.text(), QStringLiteral("a pet says meow and purrs at night !"));
-    box.setStoredText(QStringLiteral("hoots\nloudly"));
-    QCOMPARE(box.text(), QStringLiteral("hoots\nloudly"));
-    for (QWidget *window : {static_cast<QWidget *>(ui::forms::Show<VocabEditor>()), static_cast<QWidget *>(ui::forms::Show<SaveDialog>())})
-      QCOMPARE(window->findChildren<ui::OneLineBox *>().size(), window->findChildren<QLineEdit *>().size());
-  }
+    void lineBreaksFromTheUserBecomeSpaces()
+    {
+        QFETCH(QString, way);
+        const QString broken
+            = QStringLiteral("a pet\nsays\r\nmeow\rand\vpurrs\u0085at\u2028night\u2029!");
+        ui::OneLineBox box;
+        box.show();
+        if (way == u"typed") {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, broken);
+            QCoreApplication::sendEvent(&box, &key);
+        } else if (way == u"pasted") {
+            QGuiApplication::clipboard()->setText(broken);
+            QTest::keySequence(&box, QKeySequence::Paste);
+        } else if (way == u"dropped") {
+            QMimeData data;
+            data.setText(broken);
+            QDragEnterEvent enter(box.rect().center(), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QDropEvent drop(QPointF(box.rect().center()), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(&box, &enter);
+            QCoreApplication::sendEvent(&box, &drop);
+        } else if (way == u"set") {
+            box.setText(broken);
+        } else {
+            QInputMethodEvent composed;
+            composed.setCommitString(broken);
+            QCoreApplication::sendEvent(&box, &composed);
+        }
+        QCOMPARE(box.text(), QStringLiteral("a pet says meow and purrs at night !"));
+        box.setStoredText(QStringLiteral("hoots\nloudly"));
+        QCOMPARE(box.text(), QStringLiteral("hoots\nloudly"));
+        for (QWidget *window : {static_cast<QWidget *>(ui::forms::Show<VocabEditor>()),
+                                static_cast<QWidget *>(ui::forms::Show<SaveDialog>())})
+            QCOMPARE(window->findChildren<ui::OneLineBox *>().size(),
+                     window->findChildren<QLineEdit *>().size());
+    }
 
-  // Guards against a warning that swallows the key, rules run out of order (key, character,
-  // change), a key code taken from the character (a Thai layout must not hide the digit row),
-  // Delete taken for a typed character, key rules in the hints, and a length rule that warns at
-  // the limit, misses a change past it (deleting too), or leaves the focus elsewhere.
-  void keystrokeWarnsAndStillActs_data() {
-    QTest::addColumn<Keystroke>("keystroke");
-    QTest::addColumn<QString>("warnings"); // K and P name the key code and character that warn
-    const QString x12(12, u'x'), x13(13, u'x');
-    QTest::newRow("digit row") << Keystroke{0, "ab", Qt::Key_5, "5", 0} << "K53";
-    QTest::newRow("Thai on the 1 key") << Keystroke{0, "ab", Qt::Key(0x0E45), "ๅ", 10} << "K49 P3653";
-    QTest::newRow("delete") << Keystroke{0, "ab", Qt::Key_Delete, "\x7f", 119} << "";
-    QTest::newRow("bar as the thirteenth") << Keystroke{0, x12, Qt::Key_Bar, "|", 0} << "K220 P124 L";
-    QTest::newRow("back to twelve") << Keystroke{0, x13, Qt::Key_Backspace, "\b", 0} << "";
-    QTest::newRow("hint 1, 61st") << Keystroke{1, QString(60, u'x'), Qt::Key_Y, "y", 0} << "L";
-  }
-  void keystrokeWarnsAndStillActs() {
-    QFETCH(Keystroke, keystroke);
-    QFETCH(QString, warnings);
-    const auto &[target, before, keys, text, scanCode] = keystroke;
-    MessageRecorder messages;
-    auto *editor = ui::forms::Show<VocabEditor>();
-    QLineEdit *typedInto = box(editor, target);
-    typedInto->setText(before);
-    control<QPushButton>(editor, "Command2")->setFocus(); // where no handler would put it
-    QStringList seen;
-    messages.onMessage = [&](const QString &message) { seen.append(message + u'@' + typedInto->text()); };
-    QLineEdit plain(before); // what the keystroke does without any rule
-    for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-      QKeyEvent event(type, keys.key(), keys.keyboardModifiers(), scanCode, 0, 0, text);
-      QCoreApplication::sendEvent(typedInto, &event);
-      QCoreApplication::sendEvent(&plain, &event);
+    // Guards against a warning that swallows the key, rules run out of order (key, character,
+    // change), a key code taken from the character (a Thai layout must not hide the digit row),
+    // Delete taken for a typed character, key rules in the hints, and a length rule that warns at
+    // the limit, misses a change past it (deleting too), or leaves the focus elsewhere.
+    void keystrokeWarnsAndStillActs_data()
+    {
+        QTest::addColumn<Keystroke>("keystroke");
+        QTest::addColumn<QString>("warnings"); // K and P name the key code and character that warn
+        const QString x12(12, u'x'), x13(13, u'x');
+        QTest::newRow("digit row") << Keystroke {0, "ab", Qt::Key_5, "5", 0} << "K53";
+        QTest::newRow("Thai on the 1 key")
+            << Keystroke {0, "ab", Qt::Key(0x0E45), "ๅ", 10} << "K49 P3653";
+        QTest::newRow("delete") << Keystroke {0, "ab", Qt::Key_Delete, "\x7f", 119} << "";
+        QTest::newRow("bar as the thirteenth")
+            << Keystroke {0, x12, Qt::Key_Bar, "|", 0} << "K220 P124 L";
+        QTest::newRow("back to twelve") << Keystroke {0, x13, Qt::Key_Backspace, "\b", 0} << "";
+        QTest::newRow("hint 1, 61st") << Keystroke {1, QString(60, u'x'), Qt::Key_Y, "y", 0} << "L";
     }
-    // Each warning with the box as it stood then: the key reaches it only after K and P, and L
-    // is the length rule of the box.
-    QStringList expected;
-    for (const QString &rule : warnings.split(u' ', Qt::SkipEmptyParts)) {
-      const auto warning = rule[0] == u'K' ? input_rules::keyDown(rule.mid(1).toInt())
-                           : rule[0] == u'P' ? input_rules::keyPress(rule.mid(1).toInt())
-                           : target ? input_rules::hintLength(plain.text().size())
-                                    : input_rules::wordLength(plain.text().size());
-      expected.append(warning->text + u'@' + (rule == u"L" ? plain.text() : before));
+    void keystrokeWarnsAndStillActs()
+    {
+        QFETCH(Keystroke, keystroke);
+        QFETCH(QString, warnings);
+        const auto &[target, before, keys, text, scanCode] = keystroke;
+        MessageRecorder messages;
+        auto *editor = ui::forms::Show<VocabEditor>();
+        QLineEdit *typedInto = box(editor, target);
+        typedInto->setText(before);
+        control<QPushButton>(editor, "Command2")->setFocus(); // where no handler would put it
+        QStringList seen;
+        messages.onMessage
+            = [&](const QString &message) { seen.append(message + u'@' + typedInto->text()); };
+        QLineEdit plain(before); // what the keystroke does without any rule
+        for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, keys.key(), keys.keyboardModifiers(), scanCode, 0, 0, text);
+            QCoreApplication::sendEvent(typedInto, &event);
+            QCoreApplication::sendEvent(&plain, &event);
+        }
+        // Each warning with the box as it stood then: the key reaches it only after K and P, and L
+        // is the length rule of the box.
+        QStringList expected;
+        for (const QString &rule : warnings.split(u' ', Qt::SkipEmptyParts)) {
+            const auto warning = rule[0] == u'K' ? input_rules::keyDown(rule.mid(1).toInt())
+                : rule[0] == u'P'                ? input_rules::keyPress(rule.mid(1).toInt())
+                : target                         ? input_rules::hintLength(plain.text().size())
+                                                 : input_rules::wordLength(plain.text().size());
+            expected.append(warning->text + u'@' + (rule == u"L" ? plain.text() : before));
+        }
+        QCOMPARE(seen, expected);
+        QCOMPARE(typedInto->text(), plain.text());
+        QCOMPARE(editor->focusWidget() == typedInto, warnings.contains(u'L'));
     }
-    QCOMPARE(seen, expected);
-    QCOMPARE(typedInto->text(), plain.text());
-    QCOMPARE(editor->focusWidget() == typedInto, warnings.contains(u'L'));
-  }
 };
 
 WINDOWS_TEST_MAIN(VocabEditorTest)

@@ -12,157 +12,182 @@
 
 using vocabulary_file::Problem;
 
-static QStringList fields(const VocabEntry &e) { return {e.word, e.hint01, e.hint02, e.meaning, e.sentence}; }
+static QStringList fields(const VocabEntry &e)
+{
+    return {e.word, e.hint01, e.hint02, e.meaning, e.sentence};
+}
 
-class VocabularyFileTest : public QObject {
-  Q_OBJECT
+class VocabularyFileTest : public QObject
+{
+    Q_OBJECT
 
 private slots:
-  // Guards against line ends read the wrong way (CR LF and CR end a line, LF alone does not),
-  // blank lines counted as words, and a file of blank lines taken for one with words.
-  void linesAndRecords_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<int>("records"); // -1: too many for a game to play or the editor to write
-    const auto row = [](const char *tag, const QByteArray &bytes, const QStringList &lines, int records) {
-      QTest::newRow(tag) << bytes << lines << records;
-    };
-    row("lone cr", "a\rb\r", {"a", "b"}, 2);
-    row("lone lf stays", "a\nb\r\n", {"a\nb"}, 1);
-    row("cr then crlf, no end on the last", "a\r\r\nb", {"a", "", "b"}, 2);
-    row("blank lines skipped", "\r\na|b\r\n   \r\n\r\nd|e|f", {"", "a|b", "   ", "", "d|e|f"}, 2);
-    row("only blanks", "\r\n  \r\n\r", {"", "  ", ""}, 0);
-    row("32,766 records", QByteArray("a|b\r").repeated(32766), QStringList(32766, "a|b"), 32766);
-    row("32,767 records", QByteArray("a|b\r").repeated(32767), QStringList(32767, "a|b"), -1);
-  }
-  void linesAndRecords() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, records);
-    QStringList read;
-    for (const QByteArrayView line : ui::splitLines(bytes))
-      read.append(QString::fromLatin1(line));
-    QTEST(read, "lines");
-    const auto contents = vocabulary_file::parse(bytes, vocabulary_file::customFields);
-    QCOMPARE(contents.entries.size(), qMax(records, 0));
-    QCOMPARE(int(contents.problem), int(records < 0 ? Problem::TooManyRecords : records ? Problem::None : Problem::NoRecords));
-  }
+    // Guards against line ends read the wrong way (CR LF and CR end a line, LF alone does not),
+    // blank lines counted as words, and a file of blank lines taken for one with words.
+    void linesAndRecords_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("records"); // -1: too many for a game to play or the editor to write
+        const auto row = [](const char *tag, const QByteArray &bytes, const QStringList &lines,
+                            int records) { QTest::newRow(tag) << bytes << lines << records; };
+        row("lone cr", "a\rb\r", {"a", "b"}, 2);
+        row("lone lf stays", "a\nb\r\n", {"a\nb"}, 1);
+        row("cr then crlf, no end on the last", "a\r\r\nb", {"a", "", "b"}, 2);
+        row("blank lines skipped", "\r\na|b\r\n   \r\n\r\nd|e|f", {"", "a|b", "   ", "", "d|e|f"}, 2);
+        row("only blanks", "\r\n  \r\n\r", {"", "  ", ""}, 0);
+        row("32,766 records", QByteArray("a|b\r").repeated(32766), QStringList(32766, "a|b"), 32766);
+        row("32,767 records", QByteArray("a|b\r").repeated(32767), QStringList(32767, "a|b"), -1);
+    }
+    void linesAndRecords()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, records);
+        QStringList read;
+        for (const QByteArrayView line : ui::splitLines(bytes))
+            read.append(QString::fromLatin1(line));
+        QTEST(read, "lines");
+        const auto contents = vocabulary_file::parse(bytes, vocabulary_file::customFields);
+        QCOMPARE(contents.entries.size(), qMax(records, 0));
+        QCOMPARE(int(contents.problem),
+                 int(records < 0   ? Problem::TooManyRecords
+                         : records ? Problem::None
+                                   : Problem::NoRecords));
+    }
 
-  // Guards against fields trimmed, case changed, extra fields kept, missing fields invented, or
-  // a custom file read with the built-in fields (a "|" in hint one splits it into hint two).
-  void fieldsAreTakenAsTheyStand() {
-    const QByteArray bytes = cp874(QStringLiteral(" Apple |hint one|หนึ่ง|แอปเปิ้ล|An apple.|extra\r\n"
-                                                  "cat|a|b|c\r\nice|cold|ice|hint two|after\r\nowl\r\n"));
-    const auto builtIn = vocabulary_file::parse(bytes, vocabulary_file::builtInFields);
-    QCOMPARE(fields(builtIn.entries[0]),
-             QStringList({" Apple ", "hint one", "หนึ่ง", "แอปเปิ้ล", "An apple."}));
-    QCOMPARE(fields(builtIn.entries[1]), QStringList({"cat", "a", "b", "c", ""}));
-    const auto custom = vocabulary_file::parse(bytes, vocabulary_file::customFields);
-    QCOMPARE(fields(custom.entries[0]), QStringList({" Apple ", "hint one", "หนึ่ง", "", ""}));
-    QCOMPARE(fields(custom.entries[2]), QStringList({"ice", "cold", "ice", "", ""}));
-    QCOMPARE(fields(custom.entries[3]), QStringList({"owl", "", "", "", ""}));
-  }
+    // Guards against fields trimmed, case changed, extra fields kept, missing fields invented, or
+    // a custom file read with the built-in fields (a "|" in hint one splits it into hint two).
+    void fieldsAreTakenAsTheyStand()
+    {
+        const QByteArray bytes
+            = cp874(QStringLiteral(" Apple |hint one|หนึ่ง|แอปเปิ้ล|An apple.|extra\r\n"
+                                   "cat|a|b|c\r\nice|cold|ice|hint two|after\r\nowl\r\n"));
+        const auto builtIn = vocabulary_file::parse(bytes, vocabulary_file::builtInFields);
+        QCOMPARE(fields(builtIn.entries[0]),
+                 QStringList({" Apple ", "hint one", "หนึ่ง", "แอปเปิ้ล", "An apple."}));
+        QCOMPARE(fields(builtIn.entries[1]), QStringList({"cat", "a", "b", "c", ""}));
+        const auto custom = vocabulary_file::parse(bytes, vocabulary_file::customFields);
+        QCOMPARE(fields(custom.entries[0]), QStringList({" Apple ", "hint one", "หนึ่ง", "", ""}));
+        QCOMPARE(fields(custom.entries[2]), QStringList({"ice", "cold", "ice", "", ""}));
+        QCOMPARE(fields(custom.entries[3]), QStringList({"owl", "", "", "", ""}));
+    }
 
-  // Guards against a code page 874 file taken for UTF-8 (every Thai text of the built-in files,
-  // whole, word by word and in pairs of words; two words that are valid UTF-8 without Thai), a UTF-8 file misread (with or without its mark,
-  // with CR LF or LF ends: the same entries as in code page 874, the mark no part of the first
-  // word), and a UTF-16 file read at all.
-  void eachFileIsReadInTheEncodingItShows() {
-    using vocabulary_file::Encoding;
-    const QStringList names{"school.txt", "house.txt", "animals.txt"};
-    QStringList thaiTexts;
-    for (const QString &name : names) {
-      const QByteArray bytes = ProgramFolder().read(name);
-      QCOMPARE(std::pair(name, int(vocabulary_file::encodingOf(bytes))), std::pair(name, int(Encoding::Cp874)));
-      for (const VocabEntry &entry : vocabulary_file::parse(bytes, vocabulary_file::builtInFields).entries)
-        for (const QString &field : {entry.hint02, entry.meaning}) {
-          const QStringList words = field.split(u' ', Qt::SkipEmptyParts);
-          thaiTexts << field << words;
-          for (qsizetype i = 1; i < words.size(); ++i)
-            thaiTexts << words[i - 1] + u' ' + words[i];
+    // Guards against a code page 874 file taken for UTF-8 (every Thai text of the built-in files,
+    // whole, word by word and in pairs of words; two words that are valid UTF-8 without Thai), a
+    // UTF-8 file misread (with or without its mark, with CR LF or LF ends: the same entries as in
+    // code page 874, the mark no part of the first word), and a UTF-16 file read at all.
+    void eachFileIsReadInTheEncodingItShows()
+    {
+        using vocabulary_file::Encoding;
+        const QStringList names {"school.txt", "house.txt", "animals.txt"};
+        QStringList thaiTexts;
+        for (const QString &name : names) {
+            const QByteArray bytes = ProgramFolder().read(name);
+            QCOMPARE(std::pair(name, int(vocabulary_file::encodingOf(bytes))),
+                     std::pair(name, int(Encoding::Cp874)));
+            for (const VocabEntry &entry :
+                 vocabulary_file::parse(bytes, vocabulary_file::builtInFields).entries)
+                for (const QString &field : {entry.hint02, entry.meaning}) {
+                    const QStringList words = field.split(u' ', Qt::SkipEmptyParts);
+                    thaiTexts << field << words;
+                    for (qsizetype i = 1; i < words.size(); ++i)
+                        thaiTexts << words[i - 1] + u' ' + words[i];
+                }
+        }
+        QVERIFY(thaiTexts.size() > 500);
+        thaiTexts << QStringLiteral("ยก")
+                  << QStringLiteral("ยน"); // valid UTF-8 in code page 874, but no Thai in it
+        for (const QString &text : thaiTexts)
+            QCOMPARE(std::pair(text, int(vocabulary_file::encodingOf(cp874(text)))),
+                     std::pair(text, int(Encoding::Cp874)));
+
+        const QString lines = QStringLiteral("cat|a pet|สัตว์เลี้ยง\r\nowl|hoots|นกฮูก\r\n");
+        const auto expected
+            = vocabulary_file::parse(cp874(lines), vocabulary_file::customFields).entries;
+        QString lf = lines;
+        lf.remove(u'\r');
+        for (const QByteArray &utf8 : {lines.toUtf8(), "\xEF\xBB\xBF" + lines.toUtf8(),
+                                       "\xEF\xBB\xBF" + lf.toUtf8(), lf.toUtf8()}) {
+            const auto read = vocabulary_file::parse(utf8, vocabulary_file::customFields);
+            QCOMPARE(read.entries.size(), expected.size());
+            for (qsizetype i = 0; i < expected.size(); ++i)
+                QCOMPARE(fields(read.entries[i]), fields(expected[i]));
+        }
+        const QByteArray thaiUtf8 = QStringLiteral("แมว").toUtf8(); // then what UTF-8 cannot be:
+        for (const QByteArray &broken : {QByteArray("\xC0\x80"), QByteArray("\xED\xA0\x80"),
+                                         QByteArray("\xF4\x90\x80\x80"), QByteArray("\xE0\xB8")})
+            QCOMPARE(std::pair(broken, int(vocabulary_file::encodingOf(thaiUtf8 + broken))),
+                     std::pair(broken, int(Encoding::Cp874)));
+        for (const QByteArray &mark : {QByteArray("\xFF\xFE"), QByteArray("\xFE\xFF")})
+            QCOMPARE(int(vocabulary_file::parse(mark + "c\0a\0t\0", 3).problem),
+                     int(vocabulary_file::Problem::Utf16));
+    }
+
+    // Guards against a read that never ends or never returns (a device, a pipe, a file that grows
+    // without end), a huge file read whole before its size is looked at, and files offered in a
+    // list that a file manager hides or whose names cannot be written back.
+    void onlyOrdinaryFilesOfAWordListsSizeAreRead()
+    {
+        QTemporaryDir dir;
+        const auto path = [&dir](const char *name) { return dir.filePath(QLatin1String(name)); };
+        using P = ui::FileBytes::Problem;
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path("zero.txt")));
+        QCOMPARE(::mkfifo(QFile::encodeName(path("fifo.txt")).constData(), 0644), 0);
+        QFile big(path("big.txt"));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(vocabulary_file::maxFileBytes + 1));
+        big.close();
+        QFile edge(path("edge.txt"));
+        QVERIFY(edge.open(QIODevice::WriteOnly) && edge.resize(1000));
+        edge.close();
+        for (const QByteArray name : {".hidden.txt", "bad\xff.txt"}) // hidden, or a name that is not text
+            ::close(::creat(QFile::encodeName(dir.path()) + '/' + name, 0644));
+        QCOMPARE(ui::matchingFiles(dir.path(), QStringLiteral("*.txt")),
+                 QStringList({"big.txt", "edge.txt", "zero.txt"}));
+        const std::tuple<QString, qint64, P> cases[]
+            = {{path("gone.txt"), 1000, P::Missing},
+               {dir.path(), 1000, P::Folder},
+               {path("zero.txt"), 1000, P::NotRegular},
+               {path("fifo.txt"), 1000, P::NotRegular},
+               {path("big.txt"), vocabulary_file::maxFileBytes, P::TooLarge},
+               {path("edge.txt"), 1000, P::None},
+               {path("edge.txt"), 999, P::TooLarge},
+               // Its size says 0, yet it holds more: the bound holds while reading too.
+               {QStringLiteral("/proc/self/status"), 100, P::TooLarge}};
+        for (const auto &[file, limit, problem] : cases) {
+            const ui::FileBytes read = ui::readWholeFile(file, limit);
+            QCOMPARE(std::pair(file, int(read.problem)), std::pair(file, int(problem)));
+            QCOMPARE(read.bytes.size(), problem == P::None ? 1000 : 0);
+        }
+        QCOMPARE(int(vocabulary_file::read(path("big.txt"), 3).problem),
+                 int(vocabulary_file::Problem::TooLarge));
+    }
+
+    // Guards against a save that writes what cannot be read back as the same entries: a line
+    // break inside a field, a field or a file longer than the reader takes, a character the code
+    // page lacks; and against the first entry at fault not being the one named.
+    void textOfASaveReadsBackOrIsRefused()
+    {
+        using P = vocabulary_file::Text::Problem;
+        const QString longField(vocabulary_file::maxFieldLength + 1, u'x');
+        const QString hint(vocabulary_file::maxFieldLength, u'x');
+        const std::tuple<QString, QStringList, P, qsizetype> cases[]
+            = {{"lone lf kept", {"ok", "a\nb"}, P::None, -1},
+               {"carriage return", {"ok", "a\rb"}, P::LineBreak, 1},
+               {"field too long", {"ok", "ok", longField}, P::FieldTooLong, 2},
+               {"emoji", {"ok", "🐶"}, P::Unencodable, 1},
+               {"too large", QStringList(1100, hint), P::TooLarge, -1}}; // two such hints a line
+        for (const auto &[tag, hints, problem, index] : cases) {
+            const QStringList words(hints.size(), QStringLiteral("w"));
+            const auto text = vocabulary_file::entriesText(words, hints, hints, 0, hints.size() - 1);
+            QCOMPARE(std::tuple(tag, int(text.problem), text.index),
+                     std::tuple(tag, int(problem), index));
+            if (text.ok()) {
+                const auto back = vocabulary_file::parse(text.bytes, vocabulary_file::customFields);
+                QCOMPARE(back.entries.size(), hints.size());
+                QCOMPARE(back.entries.at(1).hint01, hints.at(1));
+            }
         }
     }
-    QVERIFY(thaiTexts.size() > 500);
-    thaiTexts << QStringLiteral("ยก") << QStringLiteral("ยน"); // valid UTF-8 in code page 874, but no Thai in it
-    for (const QString &text : thaiTexts)
-      QCOMPARE(std::pair(text, int(vocabulary_file::encodingOf(cp874(text)))), std::pair(text, int(Encoding::Cp874)));
-
-    const QString lines = QStringLiteral("cat|a pet|สัตว์เลี้ยง\r\nowl|hoots|นกฮูก\r\n");
-    const auto expected = vocabulary_file::parse(cp874(lines), vocabulary_file::customFields).entries;
-    QString lf = lines;
-    lf.remove(u'\r');
-    for (const QByteArray &utf8 : {lines.toUtf8(), "\xEF\xBB\xBF" + lines.toUtf8(), "\xEF\xBB\xBF" + lf.toUtf8(), lf.toUtf8()}) {
-      const auto read = vocabulary_file::parse(utf8, vocabulary_file::customFields);
-      QCOMPARE(read.entries.size(), expected.size());
-      for (qsizetype i = 0; i < expected.size(); ++i)
-        QCOMPARE(fields(read.entries[i]), fields(expected[i]));
-    }
-    const QByteArray thaiUtf8 = QStringLiteral("แมว").toUtf8(); // then what UTF-8 cannot be:
-    for (const QByteArray &broken : {QByteArray("\xC0\x80"), QByteArray("\xED\xA0\x80"), QByteArray("\xF4\x90\x80\x80"), QByteArray("\xE0\xB8")})
-      QCOMPARE(std::pair(broken, int(vocabulary_file::encodingOf(thaiUtf8 + broken))), std::pair(broken, int(Encoding::Cp874)));
-    for (const QByteArray &mark : {QByteArray("\xFF\xFE"), QByteArray("\xFE\xFF")})
-      QCOMPARE(int(vocabulary_file::parse(mark + "c\0a\0t\0", 3).problem), int(vocabulary_file::Problem::Utf16));
-  }
-
-  // Guards against a read that never ends or never returns (a device, a pipe, a file that grows
-  // without end), a huge file read whole before its size is looked at, and files offered in a
-  // list that a file manager hides or whose names cannot be written back.
-  void onlyOrdinaryFilesOfAWordListsSizeAreRead() {
-    QTemporaryDir dir;
-    const auto path = [&dir](const char *name) { return dir.filePath(QLatin1String(name)); };
-    using P = ui::FileBytes::Problem;
-    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path("zero.txt")));
-    QCOMPARE(::mkfifo(QFile::encodeName(path("fifo.txt")).constData(), 0644), 0);
-    QFile big(path("big.txt"));
-    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(vocabulary_file::maxFileBytes + 1));
-    big.close();
-    QFile edge(path("edge.txt"));
-    QVERIFY(edge.open(QIODevice::WriteOnly) && edge.resize(1000));
-    edge.close();
-    for (const QByteArray name : {".hidden.txt", "bad\xff.txt"}) // hidden, or a name that is not text
-      ::close(::creat(QFile::encodeName(dir.path()) + '/' + name, 0644));
-    QCOMPARE(ui::matchingFiles(dir.path(), QStringLiteral("*.txt")), QStringList({"big.txt", "edge.txt", "zero.txt"}));
-    const std::tuple<QString, qint64, P> cases[] = {
-        {path("gone.txt"), 1000, P::Missing},
-        {dir.path(), 1000, P::Folder},
-        {path("zero.txt"), 1000, P::NotRegular},
-        {path("fifo.txt"), 1000, P::NotRegular},
-        {path("big.txt"), vocabulary_file::maxFileBytes, P::TooLarge},
-        {path("edge.txt"), 1000, P::None},
-        {path("edge.txt"), 999, P::TooLarge},
-        // Its size says 0, yet it holds more: the bound holds while reading too.
-        {QStringLiteral("/proc/self/status"), 100, P::TooLarge}};
-    for (const auto &[file, limit, problem] : cases) {
-      const ui::FileBytes read = ui::readWholeFile(file, limit);
-      QCOMPARE(std::pair(file, int(read.problem)), std::pair(file, int(problem)));
-      QCOMPARE(read.bytes.size(), problem == P::None ? 1000 : 0);
-    }
-    QCOMPARE(int(vocabulary_file::read(path("big.txt"), 3).problem), int(vocabulary_file::Problem::TooLarge));
-  }
-
-  // Guards against a save that writes what cannot be read back as the same entries: a line
-  // break inside a field, a field or a file longer than the reader takes, a character the code
-  // page lacks; and against the first entry at fault not being the one named.
-  void textOfASaveReadsBackOrIsRefused() {
-    using P = vocabulary_file::Text::Problem;
-    const QString longField(vocabulary_file::maxFieldLength + 1, u'x');
-    const QString hint(vocabulary_file::maxFieldLength, u'x');
-    const std::tuple<QString, QStringList, P, qsizetype> cases[] = {
-        {"lone lf kept", {"ok", "a\nb"}, P::None, -1},
-        {"carriage return", {"ok", "a\rb"}, P::LineBreak, 1},
-        {"field too long", {"ok", "ok", longField}, P::FieldTooLong, 2},
-        {"emoji", {"ok", "🐶"}, P::Unencodable, 1},
-        {"too large", QStringList(1100, hint), P::TooLarge, -1}}; // two such hints a line
-    for (const auto &[tag, hints, problem, index] : cases) {
-      const QStringList words(hints.size(), QStringLiteral("w"));
-      const auto text = vocabulary_file::entriesText(words, hints, hints, 0, hints.size() - 1);
-      QCOMPARE(std::tuple(tag, int(text.problem), text.index), std::tuple(tag, int(problem), index));
-      if (text.ok()) {
-        const auto back = vocabulary_file::parse(text.bytes, vocabulary_file::customFields);
-        QCOMPARE(back.entries.size(), hints.size());
-        QCOMPARE(back.entries.at(1).hint01, hints.at(1));
-      }
-    }
-  }
 };
 
 QTEST_GUILESS_MAIN(VocabularyFileTest)

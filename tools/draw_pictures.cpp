@@ -32,12 +32,19 @@ const QColor kWood(92, 52, 22);
 const QColor kRope(170, 120, 60);
 const QColor kFigure(35, 32, 45);
 
-QPen woodPen() { return QPen(kWood, 8, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin); }
-QPen figurePen() { return QPen(kFigure, 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen woodPen()
+{
+    return QPen(kWood, 8, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+}
+QPen figurePen()
+{
+    return QPen(kFigure, 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 // The scene is laid out in a 209 pixel high space; the width varies so the
 // square icon can reuse it.
-void drawSun(QPainter &p, qreal width) {
+void drawSun(QPainter &p, qreal width)
+{
     const QPointF centre(width - 26, 26);
     p.setPen(QPen(QColor(255, 200, 40), 2.5, Qt::SolidLine, Qt::RoundCap));
     for (int i = 0; i < 12; ++i) {
@@ -55,7 +62,8 @@ void drawSun(QPainter &p, qreal width) {
     p.drawEllipse(centre, 13, 13);
 }
 
-void drawSea(QPainter &p, qreal width) {
+void drawSea(QPainter &p, qreal width)
+{
     QLinearGradient sea(0, kHorizon, 0, kShore);
     sea.setColorAt(0, QColor(30, 110, 190));
     sea.setColorAt(1, QColor(70, 170, 210));
@@ -63,12 +71,13 @@ void drawSea(QPainter &p, qreal width) {
     // A few short white arcs read as waves even at this size.
     p.setPen(QPen(QColor(235, 248, 255), 1.6, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
-    const std::array<QPointF, 5> waves{{{14, 122}, {60, 118}, {130, 124}, {36, 136}, {150, 138}}};
+    const std::array<QPointF, 5> waves {{{14, 122}, {60, 118}, {130, 124}, {36, 136}, {150, 138}}};
     for (const QPointF &w : waves)
         p.drawArc(QRectF(w.x(), w.y(), 14, 8), 20 * 16, 140 * 16);
 }
 
-void drawSand(QPainter &p, qreal width) {
+void drawSand(QPainter &p, qreal width)
+{
     QPainterPath shore(QPointF(0, kShore));
     shore.cubicTo(width * 0.3, kShore - 6, width * 0.6, kShore + 6, width, kShore - 3);
     shore.lineTo(width, kHeight);
@@ -79,7 +88,8 @@ void drawSand(QPainter &p, qreal width) {
     p.drawPath(shore);
 }
 
-void drawPalm(QPainter &p, qreal width) {
+void drawPalm(QPainter &p, qreal width)
+{
     const QPointF top(width - 20, 146);
     QPainterPath trunk(QPointF(width - 8, 200));
     trunk.quadTo(width - 8, 170, top.x(), top.y());
@@ -87,7 +97,7 @@ void drawPalm(QPainter &p, qreal width) {
     p.setBrush(Qt::NoBrush);
     p.drawPath(trunk);
     p.setPen(QPen(QColor(40, 140, 60), 3.5, Qt::SolidLine, Qt::RoundCap));
-    const std::array<QPointF, 5> tips{{{-17, 4}, {-11, -9}, {2, -12}, {14, -6}, {17, 6}}};
+    const std::array<QPointF, 5> tips {{{-17, 4}, {-11, -9}, {2, -12}, {14, -6}, {17, 6}}};
     for (const QPointF &t : tips) {
         QPainterPath frond(top);
         frond.quadTo(top + QPointF(t.x() * 0.5, t.y() - 6), top + t);
@@ -95,7 +105,8 @@ void drawPalm(QPainter &p, qreal width) {
     }
 }
 
-void drawScene(QPainter &p, qreal width) {
+void drawScene(QPainter &p, qreal width)
+{
     QLinearGradient sky(0, 0, 0, kHorizon);
     sky.setColorAt(0, QColor(110, 180, 240));
     sky.setColorAt(1, QColor(205, 232, 252));
@@ -107,36 +118,61 @@ void drawScene(QPainter &p, qreal width) {
 }
 
 // Gallows parts, in the order a wrong guess adds them.
-void drawBase(QPainter &p) { p.setPen(woodPen()); p.drawLine(QPointF(18, 190), QPointF(82, 190)); }
-void drawPost(QPainter &p) { p.setPen(woodPen()); p.drawLine(QPointF(36, 186), QPointF(36, 26)); }
-void drawBeam(QPainter &p) { p.setPen(woodPen()); p.drawLine(QPointF(36, 26), QPointF(114, 26)); }
-void drawBrace(QPainter &p) { p.setPen(woodPen()); p.drawLine(QPointF(40, 60), QPointF(70, 30)); }
-void drawRope(QPainter &p) {
+void drawBase(QPainter &p)
+{
+    p.setPen(woodPen());
+    p.drawLine(QPointF(18, 190), QPointF(82, 190));
+}
+void drawPost(QPainter &p)
+{
+    p.setPen(woodPen());
+    p.drawLine(QPointF(36, 186), QPointF(36, 26));
+}
+void drawBeam(QPainter &p)
+{
+    p.setPen(woodPen());
+    p.drawLine(QPointF(36, 26), QPointF(114, 26));
+}
+void drawBrace(QPainter &p)
+{
+    p.setPen(woodPen());
+    p.drawLine(QPointF(40, 60), QPointF(70, 30));
+}
+void drawRope(QPainter &p)
+{
     p.setPen(QPen(kRope, 3.5, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(106, 30), QPointF(106, 52));
 }
-void drawHead(QPainter &p) {
+void drawHead(QPainter &p)
+{
     p.setPen(figurePen());
     p.setBrush(QColor(255, 236, 205));
     p.drawEllipse(QPointF(106, 63), 11, 11);
 }
-void drawBody(QPainter &p) { p.setPen(figurePen()); p.drawLine(QPointF(106, 74), QPointF(106, 118)); }
-void drawArms(QPainter &p) {
+void drawBody(QPainter &p)
+{
+    p.setPen(figurePen());
+    p.drawLine(QPointF(106, 74), QPointF(106, 118));
+}
+void drawArms(QPainter &p)
+{
     p.setPen(figurePen());
     p.drawLine(QPointF(106, 84), QPointF(89, 104));
     p.drawLine(QPointF(106, 84), QPointF(123, 104));
 }
-void drawLegs(QPainter &p) {
+void drawLegs(QPainter &p)
+{
     p.setPen(figurePen());
     p.drawLine(QPointF(106, 118), QPointF(93, 146));
     p.drawLine(QPointF(106, 118), QPointF(119, 146));
 }
 
 using PartFn = void (*)(QPainter &);
-constexpr std::array<PartFn, 9> kParts{drawBase, drawPost,  drawBeam,  drawBrace, drawRope,
-                                       drawHead, drawBody,  drawArms,  drawLegs};
+constexpr std::array<PartFn, 9> kParts {drawBase, drawPost, drawBeam, drawBrace, drawRope,
+                                        drawHead, drawBody, drawArms, drawLegs};
 
-QImage stageImage(int stage) {
+QImage stageImage(int stage)
+{
     QImage img(kWidth, kHeight, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -147,12 +183,13 @@ QImage stageImage(int stage) {
 }
 
 // Points to the right; the left arrow is its mirror image.
-QImage arrowImage() {
+QImage arrowImage()
+{
     QImage img(29, 38, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    const QPolygonF shape{{3, 13}, {14, 13}, {14, 3}, {27, 19}, {14, 35}, {14, 25}, {3, 25}};
+    const QPolygonF shape {{3, 13}, {14, 13}, {14, 3}, {27, 19}, {14, 35}, {14, 25}, {3, 25}};
     p.setPen(QPen(QColor(120, 170, 255), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(0, 70, 200));
     p.drawPolygon(shape);
@@ -160,7 +197,8 @@ QImage arrowImage() {
 }
 
 // The letter is stroked rather than typeset: fonts would need a platform plugin.
-void drawLetterTile(QPainter &p, const QRectF &tile) {
+void drawLetterTile(QPainter &p, const QRectF &tile)
+{
     p.setPen(QPen(QColor(120, 80, 30), 5));
     p.setBrush(QColor(250, 232, 180));
     p.drawRoundedRect(tile, 14, 14);
@@ -169,12 +207,13 @@ void drawLetterTile(QPainter &p, const QRectF &tile) {
     const QPointF left(tile.left() + w * 0.22, tile.bottom() - h * 0.17);
     const QPointF right(tile.right() - w * 0.22, tile.bottom() - h * 0.17);
     p.setPen(QPen(QColor(30, 40, 90), w * 0.12, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPolyline(QPolygonF{left, apex, right});
+    p.drawPolyline(QPolygonF {left, apex, right});
     p.drawLine(QPointF(tile.left() + w * 0.34, tile.top() + h * 0.6),
                QPointF(tile.right() - w * 0.34, tile.top() + h * 0.6));
 }
 
-QImage iconImage() {
+QImage iconImage()
+{
     constexpr int size = 256;
     QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
@@ -199,7 +238,8 @@ QImage iconImage() {
     return img;
 }
 
-bool save(const QImage &img, const QString &path, int quality = -1) {
+bool save(const QImage &img, const QString &path, int quality = -1)
+{
     if (img.save(path, nullptr, quality))
         return true;
     std::fprintf(stderr, "draw_pictures: cannot write %s\n", qPrintable(path));
@@ -208,7 +248,8 @@ bool save(const QImage &img, const QString &path, int quality = -1) {
 
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     if (argc != 3) {
         std::fprintf(stderr, "usage: draw_pictures STAGE_DIR RESOURCE_DIR\n");
         return 2;
@@ -224,8 +265,9 @@ int main(int argc, char *argv[]) {
     constexpr int jpegQuality = 90;
     bool ok = true;
     for (int k = 0; k <= 9; ++k)
-        ok = save(stageImage(k), stages.filePath(QStringLiteral("%1.jpg").arg(k, 2, 10, QLatin1Char('0'))),
-                  jpegQuality) && ok;
+        ok = save(stageImage(k),
+                  stages.filePath(QStringLiteral("%1.jpg").arg(k, 2, 10, QLatin1Char('0'))), jpegQuality)
+            && ok;
     const QImage right = arrowImage();
     ok = save(stageImage(0), resources.filePath(QStringLiteral("beach.jpg")), jpegQuality) && ok;
     ok = save(right.mirrored(true, false), resources.filePath(QStringLiteral("arrow_left.png"))) && ok;

@@ -31,7 +31,6 @@
 #include <QToolTip>
 #include <QWindow>
 
-
 #include <cstdio>
 
 namespace {
@@ -39,169 +38,182 @@ namespace {
 QDir output;
 bool allSaved = true;
 
-void settle(int milliseconds) {
-  QElapsedTimer timer;
-  timer.start();
-  while (timer.elapsed() < milliseconds)
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+void settle(int milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
 // What the X server shows of the window, once it is mapped and painted.
-void shoot(QWidget *window, const char *name) {
-  window->show();
-  window->raise();
-  QElapsedTimer timer;
-  timer.start();
-  while (!(window->windowHandle() && window->windowHandle()->isExposed()) && timer.elapsed() < 5000)
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-  settle(300);
-  const QString path = output.filePath(QLatin1String(name) + QStringLiteral(".png"));
-  if (!window->screen()->grabWindow(window->winId()).save(path)) {
-    std::fprintf(stderr, "take_screenshots: cannot write %s\n", qPrintable(path));
-    allSaved = false;
-  }
+void shoot(QWidget *window, const char *name)
+{
+    window->show();
+    window->raise();
+    QElapsedTimer timer;
+    timer.start();
+    while (!(window->windowHandle() && window->windowHandle()->isExposed()) && timer.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    settle(300);
+    const QString path = output.filePath(QLatin1String(name) + QStringLiteral(".png"));
+    if (!window->screen()->grabWindow(window->winId()).save(path)) {
+        std::fprintf(stderr, "take_screenshots: cannot write %s\n", qPrintable(path));
+        allSaved = false;
+    }
 }
 
-template <class T> QWidget *shoot(const char *name) {
-  QWidget *window = ui::forms::Show<T>();
-  shoot(window, name);
-  return window;
+template<class T> QWidget *shoot(const char *name)
+{
+    QWidget *window = ui::forms::Show<T>();
+    shoot(window, name);
+    return window;
 }
 
-template <class T = QWidget> T *child(QWidget *window, const char *name) {
-  return window->findChild<T *>(QLatin1String(name));
+template<class T = QWidget> T *child(QWidget *window, const char *name)
+{
+    return window->findChild<T *>(QLatin1String(name));
 }
 
-void typeLetter(QWidget *window, QChar letter) {
-  QKeyEvent press(QEvent::KeyPress, Qt::Key_A + (letter.toUpper().unicode() - 'A'), Qt::NoModifier,
-                  QString(letter));
-  QApplication::sendEvent(window, &press);
+void typeLetter(QWidget *window, QChar letter)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_A + (letter.toUpper().unicode() - 'A'),
+                    Qt::NoModifier, QString(letter));
+    QApplication::sendEvent(window, &press);
 }
 
 // Letters of the word, or letters that are not in it.
-QString letters(const QString &word, bool inWord, int count) {
-  QString chosen;
-  for (char c = 'A'; c <= 'Z' && chosen.size() < count; ++c)
-    if (word.contains(QLatin1Char(c)) == inWord)
-      chosen += QLatin1Char(c);
-  return chosen;
+QString letters(const QString &word, bool inWord, int count)
+{
+    QString chosen;
+    for (char c = 'A'; c <= 'Z' && chosen.size() < count; ++c)
+        if (word.contains(QLatin1Char(c)) == inWord)
+            chosen += QLatin1Char(c);
+    return chosen;
 }
 
-void writeCustom(const QString &name, const QString &text) {
-  QFile file(ui::customVocabPath(name));
-  if (file.open(QIODevice::WriteOnly))
-    file.write(thai_codepage::encode(text).value_or(QByteArray()));
+void writeCustom(const QString &name, const QString &text)
+{
+    QFile file(ui::customVocabPath(name));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(thai_codepage::encode(text).value_or(QByteArray()));
 }
 
 // What the screen shows of a window and of the tooltip of one of its controls, shown as a
 // pointer resting on the control shows it.
-void shootWithTooltip(QWidget *window, QWidget *control, const char *name) {
-  window->show();
-  settle(300);
-  QToolTip::showText(control->mapToGlobal(QPoint(control->width() / 2, control->height())), control->toolTip(), control);
-  settle(500);
-  const QRect area = window->frameGeometry().united(QRect(control->mapToGlobal(QPoint(0, 0)), QSize(420, 120)));
-  if (!window->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height())
-           .save(output.filePath(QLatin1String(name) + QStringLiteral(".png"))))
-    allSaved = false;
-  QToolTip::hideText();
+void shootWithTooltip(QWidget *window, QWidget *control, const char *name)
+{
+    window->show();
+    settle(300);
+    QToolTip::showText(control->mapToGlobal(QPoint(control->width() / 2, control->height())),
+                       control->toolTip(), control);
+    settle(500);
+    const QRect area
+        = window->frameGeometry().united(QRect(control->mapToGlobal(QPoint(0, 0)), QSize(420, 120)));
+    if (!window->screen()
+             ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+             .save(output.filePath(QLatin1String(name) + QStringLiteral(".png"))))
+        allSaved = false;
+    QToolTip::hideText();
 }
 
 } // namespace
 
-int main(int argc, char *argv[]) {
-  QApplication app(argc, argv);
-  if (argc != 3 && !(argc == 4 && QByteArray(argv[3]) == "--without-sound")) {
-    std::fprintf(stderr, "usage: take_screenshots PROGRAM_FOLDER OUTPUT_FOLDER [--without-sound]\n");
-    return 2;
-  }
-  const bool withoutSound = argc == 4;
-  pindrel::prepareApplication();
-  const pindrel::Navigation navigation;
-  output.setPath(QString::fromLocal8Bit(argv[2]));
-  QDir().mkpath(output.path());
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 3 && !(argc == 4 && QByteArray(argv[3]) == "--without-sound")) {
+        std::fprintf(stderr, "usage: take_screenshots PROGRAM_FOLDER OUTPUT_FOLDER [--without-sound]\n");
+        return 2;
+    }
+    const bool withoutSound = argc == 4;
+    pindrel::prepareApplication();
+    const pindrel::Navigation navigation;
+    output.setPath(QString::fromLocal8Bit(argv[2]));
+    QDir().mkpath(output.path());
 
-  QTemporaryDir folder;
-  const QDir source(QString::fromLocal8Bit(argv[1]));
-  for (const QString &name : source.entryList(QDir::Files))
-    QFile::copy(source.filePath(name), folder.filePath(name));
-  ui::setProgramFolder(folder.path());
-  QDir(folder.path()).mkdir(QStringLiteral("Custom Vocab"));
-  writeCustom(QStringLiteral("birds.txt"), QStringLiteral("owl|it hoots at night|นกฮูก\r\n"));
-  writeCustom(QStringLiteral("fruit.txt"), QStringLiteral("mango|yellow and sweet|มะม่วง\r\n"));
-  game::setSeedSource([] { return 11u; });
-  // No message is expected on the way; one would wait for a click that never comes.
-  ui::setMsgBoxHandler([](const QString &text, int) {
-    std::fprintf(stderr, "take_screenshots: unexpected message: %s\n", qPrintable(text));
-    allSaved = false;
-    return int(ui::vbOK);
-  });
+    QTemporaryDir folder;
+    const QDir source(QString::fromLocal8Bit(argv[1]));
+    for (const QString &name : source.entryList(QDir::Files))
+        QFile::copy(source.filePath(name), folder.filePath(name));
+    ui::setProgramFolder(folder.path());
+    QDir(folder.path()).mkdir(QStringLiteral("Custom Vocab"));
+    writeCustom(QStringLiteral("birds.txt"), QStringLiteral("owl|it hoots at night|นกฮูก\r\n"));
+    writeCustom(QStringLiteral("fruit.txt"), QStringLiteral("mango|yellow and sweet|มะม่วง\r\n"));
+    game::setSeedSource([] { return 11u; });
+    // No message is expected on the way; one would wait for a click that never comes.
+    ui::setMsgBoxHandler([](const QString &text, int) {
+        std::fprintf(stderr, "take_screenshots: unexpected message: %s\n", qPrintable(text));
+        allSaved = false;
+        return int(ui::vbOK);
+    });
 
-  // Where no sound can be played, the listen button says why: that view alone.
-  if (withoutSound) {
+    // Where no sound can be played, the listen button says why: that view alone.
+    if (withoutSound) {
+        auto *game = qobject_cast<GameWindow *>(ui::forms::Show<GameWindow>());
+        for (const QChar letter : letters(game->game().state().strWord, false, 9))
+            typeLetter(game, letter);
+        child<QListWidget>(game, "lstDifficultWords")->setCurrentRow(0);
+        QWidget *meaning = ui::forms::find(QStringLiteral("frmShowMeaning"));
+        shootWithTooltip(meaning, child(meaning, "cmdListen"), "listen-without-sound");
+        for (const QString &name : ui::forms::loadedNames())
+            ui::forms::Unload(name);
+        return allSaved ? 0 : 1;
+    }
+
+    QWidget *splash = ui::forms::Load<Splash>();
+    child<QTimer>(splash, "Timer1")->stop();
+    shoot(splash, "splash");
+    ui::forms::Unload(QStringLiteral("frmSplash"));
+
     auto *game = qobject_cast<GameWindow *>(ui::forms::Show<GameWindow>());
+    for (const QChar letter : letters(game->game().state().strWord, true, 2)
+             + letters(game->game().state().strWord, false, 3))
+        typeLetter(game, letter);
+    child<QPushButton>(game, "cmdHint01")->click();
+    child<QPushButton>(game, "cmdHint02")->click();
+    shoot(game, "main-window");
+
     for (const QChar letter : letters(game->game().state().strWord, false, 9))
-      typeLetter(game, letter);
+        typeLetter(game, letter);
+    shoot(game, "lost-game");
+    shootWithTooltip(game, child(game, "cmdListen"), "listen-after-the-word");
+
     child<QListWidget>(game, "lstDifficultWords")->setCurrentRow(0);
-    QWidget *meaning = ui::forms::find(QStringLiteral("frmShowMeaning"));
-    shootWithTooltip(meaning, child(meaning, "cmdListen"), "listen-without-sound");
+    shoot(ui::forms::find(QStringLiteral("frmShowMeaning")), "meaning");
+    ui::forms::Hide(QStringLiteral("frmShowMeaning"));
+
+    QWidget *editor = ui::forms::Show<VocabEditor>();
+    child<QLineEdit>(editor, "txtVocab")->setText(QStringLiteral("elephant"));
+    child<QLineEdit>(editor, "txtHint01")->setText(QStringLiteral("a very big grey animal"));
+    child<QLineEdit>(editor, "txtHint02")->setText(QStringLiteral("ช้าง สัตว์ประจำชาติไทย"));
+    shoot(editor, "editor");
+    ui::forms::Unload(QStringLiteral("new_vocab"));
+
+    QWidget *save = ui::forms::Load<SaveDialog>();
+    child<QLineEdit>(save, "Text1")->setText(QStringLiteral("animals-2"));
+    shoot(save, "save-dialog");
+    ui::forms::Unload(QStringLiteral("frmSave"));
+
+    QWidget *chooser = ui::forms::Load<SelectCustVocab>();
+    child<QListWidget>(chooser, "File1")->setCurrentRow(0);
+    shoot(chooser, "choose-custom-vocabulary");
+    ui::forms::Unload(QStringLiteral("frmSelectCustVocab"));
+
+    QWidget *editChooser = ui::forms::Load<ChooseFileDialog>();
+    child<QListWidget>(editChooser, "ChooseFile")->setCurrentRow(1);
+    shoot(editChooser, "choose-file-to-edit");
+    ui::forms::Unload(QStringLiteral("frmChooseFile"));
+
+    shoot<About>("about");
+    ui::forms::Unload(QStringLiteral("frmAbout"));
+
+    game->findChild<QAction *>(QStringLiteral("mnuContents"))->trigger();
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("helpViewer") && window->isVisible())
+            shoot(window, "help");
+
     for (const QString &name : ui::forms::loadedNames())
-      ui::forms::Unload(name);
+        ui::forms::Unload(name);
     return allSaved ? 0 : 1;
-  }
-
-  QWidget *splash = ui::forms::Load<Splash>();
-  child<QTimer>(splash, "Timer1")->stop();
-  shoot(splash, "splash");
-  ui::forms::Unload(QStringLiteral("frmSplash"));
-
-  auto *game = qobject_cast<GameWindow *>(ui::forms::Show<GameWindow>());
-  for (const QChar letter : letters(game->game().state().strWord, true, 2) + letters(game->game().state().strWord, false, 3))
-    typeLetter(game, letter);
-  child<QPushButton>(game, "cmdHint01")->click();
-  child<QPushButton>(game, "cmdHint02")->click();
-  shoot(game, "main-window");
-
-  for (const QChar letter : letters(game->game().state().strWord, false, 9))
-    typeLetter(game, letter);
-  shoot(game, "lost-game");
-  shootWithTooltip(game, child(game, "cmdListen"), "listen-after-the-word");
-
-  child<QListWidget>(game, "lstDifficultWords")->setCurrentRow(0);
-  shoot(ui::forms::find(QStringLiteral("frmShowMeaning")), "meaning");
-  ui::forms::Hide(QStringLiteral("frmShowMeaning"));
-
-  QWidget *editor = ui::forms::Show<VocabEditor>();
-  child<QLineEdit>(editor, "txtVocab")->setText(QStringLiteral("elephant"));
-  child<QLineEdit>(editor, "txtHint01")->setText(QStringLiteral("a very big grey animal"));
-  child<QLineEdit>(editor, "txtHint02")->setText(QStringLiteral("ช้าง สัตว์ประจำชาติไทย"));
-  shoot(editor, "editor");
-  ui::forms::Unload(QStringLiteral("new_vocab"));
-
-  QWidget *save = ui::forms::Load<SaveDialog>();
-  child<QLineEdit>(save, "Text1")->setText(QStringLiteral("animals-2"));
-  shoot(save, "save-dialog");
-  ui::forms::Unload(QStringLiteral("frmSave"));
-
-  QWidget *chooser = ui::forms::Load<SelectCustVocab>();
-  child<QListWidget>(chooser, "File1")->setCurrentRow(0);
-  shoot(chooser, "choose-custom-vocabulary");
-  ui::forms::Unload(QStringLiteral("frmSelectCustVocab"));
-
-  QWidget *editChooser = ui::forms::Load<ChooseFileDialog>();
-  child<QListWidget>(editChooser, "ChooseFile")->setCurrentRow(1);
-  shoot(editChooser, "choose-file-to-edit");
-  ui::forms::Unload(QStringLiteral("frmChooseFile"));
-
-  shoot<About>("about");
-  ui::forms::Unload(QStringLiteral("frmAbout"));
-
-  game->findChild<QAction *>(QStringLiteral("mnuContents"))->trigger();
-  for (QWidget *window : QApplication::topLevelWidgets())
-    if (window->objectName() == QLatin1String("helpViewer") && window->isVisible())
-      shoot(window, "help");
-
-  for (const QString &name : ui::forms::loadedNames())
-    ui::forms::Unload(name);
-  return allSaved ? 0 : 1;
 }

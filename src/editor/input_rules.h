@@ -8,9 +8,10 @@
 // the text is never shortened.
 namespace input_rules {
 
-struct Warning {
-  QString text;
-  int style; // of the message box
+struct Warning
+{
+    QString text;
+    int style; // of the message box
 };
 
 // The longest word and the longest hint that pass without a warning.
@@ -33,9 +34,10 @@ std::optional<Warning> hintLength(qsizetype length);
 // store (entries: those it holds). The first that fails is the only one reported; after its
 // message the focus goes to the box named, if any.
 enum class Box { None, Word, Hint01, Hint02 };
-struct Refusal {
-  Warning warning;
-  Box focus;
+struct Refusal
+{
+    Warning warning;
+    Box focus;
 };
 std::optional<Refusal> checkEntry(const QString &word, const QString &hint01, const QString &hint02,
                                   qsizetype entries);

@@ -19,93 +19,99 @@ const QString fileInUseCaption = QStringLiteral("กำลังใช้ข้�
 
 // Reads a whole vocabulary file and makes it the one in use. A file that cannot be used changes
 // nothing of the vocabulary in use: the player is told which file and why.
-bool GameWindow::RetrieveData(const QString &path, bool builtIn) {
-  const QString previousCaption = lblFileInUse->text();
-  lblFileInUse->setText(fileInUseCaption + ui::shortName(path));
-  std::optional<QList<VocabEntry>> entries = std::exchange(m_checkedEntries, std::nullopt);
-  if (!entries)
-    entries = readVocabulary(path, builtIn ? VocabularyUse::BuiltIn : VocabularyUse::Custom);
-  if (!entries) {
-    lblFileInUse->setText(previousCaption);
-    return false;
-  }
-  m_game.TakeVocabulary({builtIn, ui::shortName(path)}, std::move(*entries));
-  emit vocabularyInUseChanged();
-  return true;
+bool GameWindow::RetrieveData(const QString &path, bool builtIn)
+{
+    const QString previousCaption = lblFileInUse->text();
+    lblFileInUse->setText(fileInUseCaption + ui::shortName(path));
+    std::optional<QList<VocabEntry>> entries = std::exchange(m_checkedEntries, std::nullopt);
+    if (!entries)
+        entries = readVocabulary(path, builtIn ? VocabularyUse::BuiltIn : VocabularyUse::Custom);
+    if (!entries) {
+        lblFileInUse->setText(previousCaption);
+        return false;
+    }
+    m_game.TakeVocabulary({builtIn, ui::shortName(path)}, std::move(*entries));
+    emit vocabularyInUseChanged();
+    return true;
 }
 
-void GameWindow::SelectWord() {
-  m_game.SelectWord();
-  showNewWord();
+void GameWindow::SelectWord()
+{
+    m_game.SelectWord();
+    showNewWord();
 }
 
 // A new word: its slots, one a letter, each to the right of the one before; empty hints.
-void GameWindow::showNewWord() {
-  showRound();
-  showHint(lblHint01, {}, hint01Description);
-  showHint(lblHint02, {}, hint02Description);
-  double nextLeft = ui::twips(Word[1]->x()) + ui::twips(Word[1]->width());
-  const qsizetype length = m_game.state().strWord.size();
-  for (int i = 1; i <= length; ++i) {
-    if (i > 1) {
-      QLabel *slot = Word.Load(i);
-      slot->move(ui::px(nextLeft), Word[1]->y());
-      // A screen reader takes the controls in stacking order: a slot follows the slot before.
-      slot->stackUnder(imgPindrel);
-      nextLeft += ui::twips(Word[1]->width());
+void GameWindow::showNewWord()
+{
+    showRound();
+    showHint(lblHint01, {}, hint01Description);
+    showHint(lblHint02, {}, hint02Description);
+    double nextLeft = ui::twips(Word[1]->x()) + ui::twips(Word[1]->width());
+    const qsizetype length = m_game.state().strWord.size();
+    for (int i = 1; i <= length; ++i) {
+        if (i > 1) {
+            QLabel *slot = Word.Load(i);
+            slot->move(ui::px(nextLeft), Word[1]->y());
+            // A screen reader takes the controls in stacking order: a slot follows the slot before.
+            slot->stackUnder(imgPindrel);
+            nextLeft += ui::twips(Word[1]->width());
+        }
+        Word[i]->show();
     }
-    Word[i]->show();
-  }
-  describeSlots();
-  announceNewWord();
-  // The window itself takes the keys of a new word: a Space or Enter meant for nothing does
-  // not press a button that costs a point. Tab still goes to the buttons.
-  setFocus(Qt::OtherFocusReason);
+    describeSlots();
+    announceNewWord();
+    // The window itself takes the keys of a new word: a Space or Enter meant for nothing does
+    // not press a button that costs a point. Tab still goes to the buttons.
+    setFocus(Qt::OtherFocusReason);
 }
 
 // The 26 letter keys, made from Letter(0): two rows that touch, "A" to "M" and "N" to "Z".
-void GameWindow::LayOutKeys() {
-  QLabel *first = Letter[0];
-  double top = ui::twips(first->y());
-  first->setText(QString(QChar(65)));
-  if (!first->isEnabled())
-    first->setEnabled(true);
-  const auto keyWidth = static_cast<qint16>(std::nearbyint(ui::twips(first->width())));
-  double left = ui::twips(first->x()) + keyWidth;
-  qint16 nextCode = 66;
-  for (int i = 1; i <= 25; ++i) {
-    QLabel *key = Letter.Load(i);
-    if (i == 13) {
-      top += ui::twips(first->height());
-      left = ui::twips(first->x());
+void GameWindow::LayOutKeys()
+{
+    QLabel *first = Letter[0];
+    double top = ui::twips(first->y());
+    first->setText(QString(QChar(65)));
+    if (!first->isEnabled())
+        first->setEnabled(true);
+    const auto keyWidth = static_cast<qint16>(std::nearbyint(ui::twips(first->width())));
+    double left = ui::twips(first->x()) + keyWidth;
+    qint16 nextCode = 66;
+    for (int i = 1; i <= 25; ++i) {
+        QLabel *key = Letter.Load(i);
+        if (i == 13) {
+            top += ui::twips(first->height());
+            left = ui::twips(first->x());
+        }
+        key->move(ui::px(left), ui::px(top));
+        key->stackUnder(Word[1]); // read in order by a screen reader: A to Z, then the slots
+        key->setText(QString(QChar(nextCode)));
+        left += keyWidth;
+        key->show();
+        ++nextCode;
     }
-    key->move(ui::px(left), ui::px(top));
-    key->stackUnder(Word[1]); // read in order by a screen reader: A to Z, then the slots
-    key->setText(QString(QChar(nextCode)));
-    left += keyWidth;
-    key->show();
-    ++nextCode;
-  }
-  for (int i = 0; i < game::keyCount; ++i)
-    describeKey(i);
+    for (int i = 0; i < game::keyCount; ++i)
+        describeKey(i);
 }
 
 // A category that cannot be read leaves the game as it is; otherwise the game starts afresh on
 // it, whatever state the word in play was in.
-void GameWindow::ChooseCategory(const QString &name) {
-  std::optional<QList<VocabEntry>> entries = readVocabulary(ui::programPath(name), VocabularyUse::BuiltIn);
-  if (!entries)
-    return;
-  m_game.ChooseCategory(name, std::move(*entries));
-  emptyDiffList();
-  Word[1]->setText(QString());
-  for (int i = 1; i <= 25; ++i)
-    Letter.Unload(i);
-  ResetBoard();
-  const int lastSlot = Word.UBound();
-  for (int i = 2; i <= lastSlot; ++i)
-    Word.Unload(i);
-  lblFileInUse->setText(fileInUseCaption + name);
-  emit vocabularyInUseChanged();
-  showNewWord();
+void GameWindow::ChooseCategory(const QString &name)
+{
+    std::optional<QList<VocabEntry>> entries
+        = readVocabulary(ui::programPath(name), VocabularyUse::BuiltIn);
+    if (!entries)
+        return;
+    m_game.ChooseCategory(name, std::move(*entries));
+    emptyDiffList();
+    Word[1]->setText(QString());
+    for (int i = 1; i <= 25; ++i)
+        Letter.Unload(i);
+    ResetBoard();
+    const int lastSlot = Word.UBound();
+    for (int i = 2; i <= lastSlot; ++i)
+        Word.Unload(i);
+    lblFileInUse->setText(fileInUseCaption + name);
+    emit vocabularyInUseChanged();
+    showNewWord();
 }

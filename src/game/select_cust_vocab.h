@@ -11,26 +11,27 @@ class QPushButton;
 
 // The chooser of a vocabulary the user made: form "frmSelectCustVocab". Its OK reopens the
 // main window on the chosen file.
-class SelectCustVocab : public QWidget, public ui::Form {
-  Q_OBJECT
+class SelectCustVocab : public QWidget, public ui::Form
+{
+    Q_OBJECT
 
 public:
-  static constexpr const char *formName = "frmSelectCustVocab";
+    static constexpr const char *formName = "frmSelectCustVocab";
 
-  SelectCustVocab();
+    SelectCustVocab();
 
-  void Form_Load() override;
+    void Form_Load() override;
 
 signals:
-  // A file was chosen and found playable: the game is to open on it (the shell does that).
-  void fileChosen(const QString &fileName, const QList<VocabEntry> &entries);
+    // A file was chosen and found playable: the game is to open on it (the shell does that).
+    void fileChosen(const QString &fileName, const QList<VocabEntry> &entries);
 
 private:
-  void cmdOK_Click();
-  void cmdCancel_Click();
+    void cmdOK_Click();
+    void cmdCancel_Click();
 
-  QLabel *Label1 = nullptr;
-  QListWidget *File1 = nullptr;
-  QPushButton *cmdOK = nullptr;
-  QPushButton *cmdCancel = nullptr;
+    QLabel *Label1 = nullptr;
+    QListWidget *File1 = nullptr;
+    QPushButton *cmdOK = nullptr;
+    QPushButton *cmdCancel = nullptr;
 };

@@ -15,40 +15,46 @@ constexpr int okTop = 1200;
 constexpr int listenTop = 1260; // right of OK, level with it
 } // namespace
 
-ShowMeaning::ShowMeaning() {
-  ui::makeFixedWindow(this, QStringLiteral("ความหมายของ คำศัพท์"), clientWidth, clientHeight);
-  lblMeaning = ui::addLabel(this, "lblMeaning", {}, {360, 120, 3495, 255});
-  lblSentence = ui::addLabel(this, "lblSentence", {}, {240, sentenceTop, 3735, sentenceHeight});
-  for (QLabel *label : {lblMeaning, lblSentence}) {
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setWordWrap(true);
-  }
-  cmdOK = ui::addButton(this, this, "cmdOK", QStringLiteral("OK"), {1440, okTop, 1335, 495},
-                        &ShowMeaning::cmdOK_Click);
-  cmdListen = ui::addControl<ui::ListenButton>(this, "cmdListen", {3120, listenTop, 360, 360});
+ShowMeaning::ShowMeaning()
+{
+    ui::makeFixedWindow(this, QStringLiteral("ความหมายของ คำศัพท์"), clientWidth, clientHeight);
+    lblMeaning = ui::addLabel(this, "lblMeaning", {}, {360, 120, 3495, 255});
+    lblSentence = ui::addLabel(this, "lblSentence", {}, {240, sentenceTop, 3735, sentenceHeight});
+    for (QLabel *label : {lblMeaning, lblSentence}) {
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setWordWrap(true);
+    }
+    cmdOK = ui::addButton(this, this, "cmdOK", QStringLiteral("OK"), {1440, okTop, 1335, 495},
+                          &ShowMeaning::cmdOK_Click);
+    cmdListen = ui::addControl<ui::ListenButton>(this, "cmdListen", {3120, listenTop, 360, 360});
 }
 
-void ShowMeaning::setCaptions(const QString &meaning, const QString &sentence, const QStringList &spoken) {
-  lblMeaning->setText(meaning);
-  lblSentence->setText(sentence);
-  cmdListen->setSpeech(spoken, ui::ListenButton::describe(spoken));
-  fitText();
+void ShowMeaning::setCaptions(const QString &meaning, const QString &sentence, const QStringList &spoken)
+{
+    lblMeaning->setText(meaning);
+    lblSentence->setText(sentence);
+    cmdListen->setSpeech(spoken, ui::ListenButton::describe(spoken));
+    fitText();
 }
 
 // Text longer than the labels wraps, and the popup grows downward so that all of it can be
 // read; its width stays.
-void ShowMeaning::fitText() {
-  const int meaningHeight =
-      qMax(ui::px(255), lblMeaning->heightForWidth(lblMeaning->width()));
-  lblMeaning->resize(lblMeaning->width(), meaningHeight);
-  const int gap = ui::px(sentenceTop - 120 - 255);
-  const int sentenceY = qMax(ui::px(sentenceTop), lblMeaning->y() + meaningHeight + gap);
-  const int sentenceH = qMax(ui::px(sentenceHeight), lblSentence->heightForWidth(lblSentence->width()));
-  lblSentence->setGeometry(lblSentence->x(), sentenceY, lblSentence->width(), sentenceH);
-  const int grown = (sentenceY + sentenceH) - ui::px(sentenceTop + sentenceHeight);
-  cmdOK->move(cmdOK->x(), ui::px(okTop) + grown);
-  cmdListen->move(cmdListen->x(), ui::px(listenTop) + grown);
-  setFixedSize(ui::px(clientWidth), ui::px(clientHeight) + grown);
+void ShowMeaning::fitText()
+{
+    const int meaningHeight = qMax(ui::px(255), lblMeaning->heightForWidth(lblMeaning->width()));
+    lblMeaning->resize(lblMeaning->width(), meaningHeight);
+    const int gap = ui::px(sentenceTop - 120 - 255);
+    const int sentenceY = qMax(ui::px(sentenceTop), lblMeaning->y() + meaningHeight + gap);
+    const int sentenceH
+        = qMax(ui::px(sentenceHeight), lblSentence->heightForWidth(lblSentence->width()));
+    lblSentence->setGeometry(lblSentence->x(), sentenceY, lblSentence->width(), sentenceH);
+    const int grown = (sentenceY + sentenceH) - ui::px(sentenceTop + sentenceHeight);
+    cmdOK->move(cmdOK->x(), ui::px(okTop) + grown);
+    cmdListen->move(cmdListen->x(), ui::px(listenTop) + grown);
+    setFixedSize(ui::px(clientWidth), ui::px(clientHeight) + grown);
 }
 
-void ShowMeaning::cmdOK_Click() { hide(); }
+void ShowMeaning::cmdOK_Click()
+{
+    hide();
+}

@@ -4,16 +4,17 @@
 
 namespace word_order {
 
-QList<qint16> draw(qint16 n, QRandomGenerator &generator) {
-  QList<qint16> order(qMax<qint16>(n, 0) + 1, 0);
-  for (qint16 k = 1; k <= n; ++k)
-    order[k] = k;
-  // Fisher-Yates: every order equally likely, in one pass.
-  for (qint16 k = n; k > 1; --k) {
-    const auto j = static_cast<qint16>(1 + generator.bounded(static_cast<quint32>(k)));
-    std::swap(order[k], order[j]);
-  }
-  return order;
+QList<qint16> draw(qint16 n, QRandomGenerator &generator)
+{
+    QList<qint16> order(qMax<qint16>(n, 0) + 1, 0);
+    for (qint16 k = 1; k <= n; ++k)
+        order[k] = k;
+    // Fisher-Yates: every order equally likely, in one pass.
+    for (qint16 k = n; k > 1; --k) {
+        const auto j = static_cast<qint16>(1 + generator.bounded(static_cast<quint32>(k)));
+        std::swap(order[k], order[j]);
+    }
+    return order;
 }
 
 } // namespace word_order

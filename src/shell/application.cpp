@@ -11,43 +11,46 @@
 
 namespace pindrel {
 
-void prepareApplication() {
-  // The name only: a display name would be appended to every window's title by the window
-  // system's platform plugin, and each title is exactly the window's caption.
-  QApplication::setApplicationName(QStringLiteral("Pindrel"));
-  QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                          .arg(PINDREL_VERSION_MAJOR)
-                                          .arg(PINDREL_VERSION_MINOR)
-                                          .arg(PINDREL_VERSION_PATCH));
-  ui::installFontSubstitutes();
+void prepareApplication()
+{
+    // The name only: a display name would be appended to every window's title by the window
+    // system's platform plugin, and each title is exactly the window's caption.
+    QApplication::setApplicationName(QStringLiteral("Pindrel"));
+    QApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(PINDREL_VERSION_MAJOR).arg(PINDREL_VERSION_MINOR).arg(PINDREL_VERSION_PATCH));
+    ui::installFontSubstitutes();
 }
 
 ProgramEnd::ProgramEnd(std::function<void()> quit, QObject *parent)
-    : QObject(parent), m_quit(std::move(quit)) {
-  connect(&ui::forms::notifier(), &ui::forms::Notifier::unloaded, this, [this] {
-    QMetaObject::invokeMethod(this, &ProgramEnd::checkAfterUnload, Qt::QueuedConnection);
-  });
+    : QObject(parent)
+    , m_quit(std::move(quit))
+{
+    connect(&ui::forms::notifier(), &ui::forms::Notifier::unloaded, this, [this] {
+        QMetaObject::invokeMethod(this, &ProgramEnd::checkAfterUnload, Qt::QueuedConnection);
+    });
 }
 
-void ProgramEnd::checkAfterUnload() {
-  if (m_ended || ui::forms::IsLoaded(QString::fromLatin1(Splash::formName)) ||
-      ui::forms::IsLoaded(QString::fromLatin1(GameWindow::formName)))
-    return;
-  m_ended = true;
-  for (const QString &name : ui::forms::loadedNames())
-    ui::forms::Unload(name);
-  ui::closeHelpViewer();
-  m_quit();
+void ProgramEnd::checkAfterUnload()
+{
+    if (m_ended || ui::forms::IsLoaded(QString::fromLatin1(Splash::formName))
+        || ui::forms::IsLoaded(QString::fromLatin1(GameWindow::formName)))
+        return;
+    m_ended = true;
+    for (const QString &name : ui::forms::loadedNames())
+        ui::forms::Unload(name);
+    ui::closeHelpViewer();
+    m_quit();
 }
 
-int run(int argc, char *argv[]) {
-  QApplication app(argc, argv);
-  prepareApplication();
-  QApplication::setQuitOnLastWindowClosed(false);
-  const ProgramEnd end([] { QApplication::quit(); });
-  const Navigation navigation;
-  ui::forms::Show<Splash>();
-  return app.exec();
+int run(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    prepareApplication();
+    QApplication::setQuitOnLastWindowClosed(false);
+    const ProgramEnd end([] { QApplication::quit(); });
+    const Navigation navigation;
+    ui::forms::Show<Splash>();
+    return app.exec();
 }
 
 } // namespace pindrel

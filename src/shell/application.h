@@ -16,17 +16,18 @@ void prepareApplication();
 // loaded (hidden ones too) is unloaded, the help window closed, and quit runs once. It looks
 // only after the unloading handler has returned, so a main window that is unloaded and loaded
 // again inside one handler keeps the program running.
-class ProgramEnd : public QObject {
-  Q_OBJECT
+class ProgramEnd : public QObject
+{
+    Q_OBJECT
 
 public:
-  explicit ProgramEnd(std::function<void()> quit, QObject *parent = nullptr);
+    explicit ProgramEnd(std::function<void()> quit, QObject *parent = nullptr);
 
 private:
-  void checkAfterUnload();
+    void checkAfterUnload();
 
-  std::function<void()> m_quit;
-  bool m_ended = false;
+    std::function<void()> m_quit;
+    bool m_ended = false;
 };
 
 } // namespace pindrel

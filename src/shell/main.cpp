@@ -1,3 +1,6 @@
 #include "shell/application.h"
 
-int main(int argc, char *argv[]) { return pindrel::run(argc, argv); }
+int main(int argc, char *argv[])
+{
+    return pindrel::run(argc, argv);
+}

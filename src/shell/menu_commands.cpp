@@ -12,22 +12,33 @@
 
 namespace pindrel {
 
-void Navigation::mnuContents_Click() {
-  ui::WinHelp(ui::forms::get<GameWindow>(), ui::helpFile(), ui::HELP_CONTENTS, 0);
+void Navigation::mnuContents_Click()
+{
+    ui::WinHelp(ui::forms::get<GameWindow>(), ui::helpFile(), ui::HELP_CONTENTS, 0);
 }
 
 // A new vocabulary always starts from an empty editor, even when one is open with unsaved
 // entries. The game's vocabulary is not the editor's business: the game plays on as it was.
-void Navigation::mnuCreate_Click() {
-  pindrelModule::strEditFile.clear();
-  ui::forms::Unload(QString::fromLatin1(VocabEditor::formName));
-  ui::forms::Show<VocabEditor>();
+void Navigation::mnuCreate_Click()
+{
+    pindrelModule::strEditFile.clear();
+    ui::forms::Unload(QString::fromLatin1(VocabEditor::formName));
+    ui::forms::Show<VocabEditor>();
 }
 
-void Navigation::mnuEditData_Click() { ui::forms::Show<ChooseFileDialog>(); }
+void Navigation::mnuEditData_Click()
+{
+    ui::forms::Show<ChooseFileDialog>();
+}
 
-void Navigation::mnuExit_Click() { ui::forms::Unload(QString::fromLatin1(GameWindow::formName)); }
+void Navigation::mnuExit_Click()
+{
+    ui::forms::Unload(QString::fromLatin1(GameWindow::formName));
+}
 
-void Navigation::mnuAbout_Click() { ui::forms::Show<About>(); }
+void Navigation::mnuAbout_Click()
+{
+    ui::forms::Show<About>();
+}
 
 } // namespace pindrel

@@ -11,28 +11,29 @@ namespace pindrel {
 // The hand-overs between windows, the main window's menu commands and the vocabulary menu's
 // check marks: the one place that knows every window. Windows say what happened; this does what
 // follows. One exists while the program runs; it wires each window as the registry loads it.
-class Navigation : public QObject {
-  Q_OBJECT
+class Navigation : public QObject
+{
+    Q_OBJECT
 
 public:
-  explicit Navigation(QObject *parent = nullptr);
+    explicit Navigation(QObject *parent = nullptr);
 
 private:
-  void wire(QWidget *window);
+    void wire(QWidget *window);
 
-  // Hand-overs (navigation.cpp).
-  void openGameOn(const QString &fileName, const QList<VocabEntry> &entries);
-  void openEditorOn(const QString &fileName, const QList<VocabEntry> &entries);
-  void reopenAfterSave();
-  void closeWithMainWindow();
-  static void markVocabularyInUse(GameWindow *game);
+    // Hand-overs (navigation.cpp).
+    void openGameOn(const QString &fileName, const QList<VocabEntry> &entries);
+    void openEditorOn(const QString &fileName, const QList<VocabEntry> &entries);
+    void reopenAfterSave();
+    void closeWithMainWindow();
+    static void markVocabularyInUse(GameWindow *game);
 
-  // The main window's menu commands but the choice of vocabulary (menu_commands.cpp).
-  void mnuContents_Click();
-  void mnuCreate_Click();
-  void mnuEditData_Click();
-  void mnuExit_Click();
-  void mnuAbout_Click();
+    // The main window's menu commands but the choice of vocabulary (menu_commands.cpp).
+    void mnuContents_Click();
+    void mnuCreate_Click();
+    void mnuEditData_Click();
+    void mnuExit_Click();
+    void mnuAbout_Click();
 };
 
 } // namespace pindrel

@@ -11,26 +11,27 @@ class QPushButton;
 
 // The edit chooser: form "frmChooseFile". Loads a custom vocabulary file into the entry
 // store and opens the editor on it in edit mode.
-class ChooseFileDialog : public QWidget, public ui::Form {
-  Q_OBJECT
+class ChooseFileDialog : public QWidget, public ui::Form
+{
+    Q_OBJECT
 
 public:
-  static constexpr const char *formName = "frmChooseFile";
+    static constexpr const char *formName = "frmChooseFile";
 
-  ChooseFileDialog();
+    ChooseFileDialog();
 
-  void Form_Load() override;
+    void Form_Load() override;
 
 signals:
-  // A file was chosen and read: the editor is to open on it in edit mode (the shell does that).
-  void fileChosen(const QString &fileName, const QList<VocabEntry> &entries);
+    // A file was chosen and read: the editor is to open on it in edit mode (the shell does that).
+    void fileChosen(const QString &fileName, const QList<VocabEntry> &entries);
 
 private:
-  void cmdOK_Click();
-  void cmdCancel_Click();
+    void cmdOK_Click();
+    void cmdCancel_Click();
 
-  QListWidget *ChooseFile = nullptr;
-  QPushButton *cmdOK = nullptr;
-  QPushButton *cmdCancel = nullptr;
-  QLabel *Label1 = nullptr;
+    QListWidget *ChooseFile = nullptr;
+    QPushButton *cmdOK = nullptr;
+    QPushButton *cmdCancel = nullptr;
+    QLabel *Label1 = nullptr;
 };

@@ -14,106 +14,117 @@ QStringList arrHint01;
 QStringList arrHint02;
 QString strEditFile;
 
-bool DirExists(const QString &path) { return ui::folderExists(path); }
+bool DirExists(const QString &path)
+{
+    return ui::folderExists(path);
+}
 
 namespace {
 
 // The character of an entry that a vocabulary file cannot hold, so the user knows what to
 // correct.
-QString firstUnencodableCharacter(qsizetype index) {
-  for (const QString *field :
-       {&arrVocab.at(index), &arrHint01.at(index), &arrHint02.at(index)}) {
-    const qsizetype at = thai_codepage::firstUnencodable(*field);
-    if (at >= 0) {
-      const qsizetype length = field->at(at).isHighSurrogate() ? 2 : 1;
-      return field->mid(at, length);
+QString firstUnencodableCharacter(qsizetype index)
+{
+    for (const QString *field : {&arrVocab.at(index), &arrHint01.at(index), &arrHint02.at(index)}) {
+        const qsizetype at = thai_codepage::firstUnencodable(*field);
+        if (at >= 0) {
+            const qsizetype length = field->at(at).isHighSurrogate() ? 2 : 1;
+            return field->mid(at, length);
+        }
     }
-  }
-  return {};
+    return {};
 }
 
 // Why the store cannot be written as it is, and which entry to correct; nothing is written.
-void reportUnwritable(const vocabulary_file::Text &text) {
-  using P = vocabulary_file::Text::Problem;
-  if (text.problem == P::TooLarge) {
-    ui::MsgBox(QStringLiteral("คำศัพท์ทั้งหมดรวมกันใหญ่เกิน %1 MB จึงบันทึกเป็นไฟล์คำศัพท์ไม่ได้ "
-                              "กรุณาลดจำนวนคำหรือย่อคำใบ้ให้สั้นลงครับ\n\n"
-                              "All the entries together are larger than %1 MB, more than a "
-                              "vocabulary file may hold. Nothing was saved; please remove some "
-                              "entries or shorten their hints.")
-                   .arg(vocabulary_file::maxFileBytes >> 20),
-               ui::vbOKExclamation);
-    return;
-  }
-  const qsizetype index = text.index;
-  QString thai;
-  QString english;
-  if (text.problem == P::Unencodable) {
-    const QString character = firstUnencodableCharacter(index);
-    thai = QStringLiteral("มีตัวอักษร %1 ซึ่งบันทึกลงไฟล์คำศัพท์ไม่ได้").arg(character);
-    english = QStringLiteral("holds the character %1, which a vocabulary file cannot hold").arg(character);
-  } else if (text.problem == P::LineBreak) {
-    thai = QStringLiteral("มีการขึ้นบรรทัดใหม่อยู่ข้างใน");
-    english = QStringLiteral("holds a line break");
-  } else {
-    thai = QStringLiteral("มีข้อความยาวเกิน %1 ตัวอักษร").arg(vocabulary_file::maxFieldLength);
-    english = QStringLiteral("holds a text longer than %1 characters").arg(vocabulary_file::maxFieldLength);
-  }
-  ui::MsgBox(QStringLiteral("คำศัพท์ลำดับที่ %1 (\"%2\") %3 "
-                            "จึงยังไม่ได้บันทึกข้อมูล กรุณาแก้คำศัพท์นี้ก่อนครับ\n\n"
-                            "Entry %1 (\"%2\") %4. Nothing was saved; please correct that entry first.")
-                 .arg(index)
-                 .arg(arrVocab.at(index), thai, english),
-             ui::vbOKExclamation);
+void reportUnwritable(const vocabulary_file::Text &text)
+{
+    using P = vocabulary_file::Text::Problem;
+    if (text.problem == P::TooLarge) {
+        ui::MsgBox(QStringLiteral("คำศัพท์ทั้งหมดรวมกันใหญ่เกิน %1 MB จึงบันทึกเป็นไฟล์คำศัพท์ไม่ได้ "
+                                  "กรุณาลดจำนวนคำหรือย่อคำใบ้ให้สั้นลงครับ\n\n"
+                                  "All the entries together are larger than %1 MB, more than a "
+                                  "vocabulary file may hold. Nothing was saved; please remove some "
+                                  "entries or shorten their hints.")
+                       .arg(vocabulary_file::maxFileBytes >> 20),
+                   ui::vbOKExclamation);
+        return;
+    }
+    const qsizetype index = text.index;
+    QString thai;
+    QString english;
+    if (text.problem == P::Unencodable) {
+        const QString character = firstUnencodableCharacter(index);
+        thai = QStringLiteral("มีตัวอักษร %1 ซึ่งบันทึกลงไฟล์คำศัพท์ไม่ได้").arg(character);
+        english
+            = QStringLiteral("holds the character %1, which a vocabulary file cannot hold").arg(character);
+    } else if (text.problem == P::LineBreak) {
+        thai = QStringLiteral("มีการขึ้นบรรทัดใหม่อยู่ข้างใน");
+        english = QStringLiteral("holds a line break");
+    } else {
+        thai = QStringLiteral("มีข้อความยาวเกิน %1 ตัวอักษร").arg(vocabulary_file::maxFieldLength);
+        english
+            = QStringLiteral("holds a text longer than %1 characters").arg(vocabulary_file::maxFieldLength);
+    }
+    ui::MsgBox(
+        QStringLiteral("คำศัพท์ลำดับที่ %1 (\"%2\") %3 "
+                       "จึงยังไม่ได้บันทึกข้อมูล กรุณาแก้คำศัพท์นี้ก่อนครับ\n\n"
+                       "Entry %1 (\"%2\") %4. Nothing was saved; please correct that entry first.")
+            .arg(index)
+            .arg(arrVocab.at(index), thai, english),
+        ui::vbOKExclamation);
 }
 
-void reportFailedWrite(const QString &fileName, const QString &reason) {
-  ui::MsgBox(QStringLiteral("บันทึกไฟล์ \"%1\" ไม่ได้ (%2) "
-                            "คำศัพท์ทั้งหมดยังอยู่ในหน้าต่างแก้ไขคำศัพท์\n\n"
-                            "The file \"%1\" could not be saved: %2. Your entries are still in "
-                            "the editor.")
-                 .arg(fileName, reason),
-             ui::vbOKExclamation);
+void reportFailedWrite(const QString &fileName, const QString &reason)
+{
+    ui::MsgBox(QStringLiteral("บันทึกไฟล์ \"%1\" ไม่ได้ (%2) "
+                              "คำศัพท์ทั้งหมดยังอยู่ในหน้าต่างแก้ไขคำศัพท์\n\n"
+                              "The file \"%1\" could not be saved: %2. Your entries are still in "
+                              "the editor.")
+                   .arg(fileName, reason),
+               ui::vbOKExclamation);
 }
 
 // The folder the file goes into, made again when it has gone; the reason when it cannot be.
-QString prepareCustomVocabFolder() {
-  const QString folder = ui::customVocabFolder();
-  if (DirExists(folder))
+QString prepareCustomVocabFolder()
+{
+    const QString folder = ui::customVocabFolder();
+    if (DirExists(folder))
+        return {};
+    if (ui::fileExists(folder))
+        return QStringLiteral("\"Custom Vocab\" is a file, not a folder");
+    if (!ui::makeFolder(folder))
+        return QStringLiteral("the folder \"Custom Vocab\" could not be made");
     return {};
-  if (ui::fileExists(folder))
-    return QStringLiteral("\"Custom Vocab\" is a file, not a folder");
-  if (!ui::makeFolder(folder))
-    return QStringLiteral("the folder \"Custom Vocab\" could not be made");
-  return {};
 }
 
 } // namespace
 
-bool SaveData(QString &fileName) {
-  const qsizetype first = strEditFile.isEmpty() ? 1 : 0;
-  const qsizetype last = arrVocab.size() - 1;
-  const vocabulary_file::Text text =
-      vocabulary_file::entriesText(arrVocab, arrHint01, arrHint02, first, last);
-  if (!text.ok()) {
-    reportUnwritable(text);
-    return false;
-  }
+bool SaveData(QString &fileName)
+{
+    const qsizetype first = strEditFile.isEmpty() ? 1 : 0;
+    const qsizetype last = arrVocab.size() - 1;
+    const vocabulary_file::Text text
+        = vocabulary_file::entriesText(arrVocab, arrHint01, arrHint02, first, last);
+    if (!text.ok()) {
+        reportUnwritable(text);
+        return false;
+    }
 
-  fileName = save_name::baseName(fileName);
-  QString reason = prepareCustomVocabFolder();
-  const QString typedTarget = fileName + QStringLiteral(".txt");
-  const QString existing = save_name::existingName(typedTarget, ui::fileNames(ui::customVocabFolder()));
-  const QString target = existing.isNull() ? typedTarget : existing;
-  if (reason.isNull())
-    reason = ui::writeFileAtomically(ui::customVocabPath(target), text.bytes);
-  if (!reason.isNull()) {
-    reportFailedWrite(target, reason);
-    return false;
-  }
+    fileName = save_name::baseName(fileName);
+    QString reason = prepareCustomVocabFolder();
+    const QString typedTarget = fileName + QStringLiteral(".txt");
+    const QString existing
+        = save_name::existingName(typedTarget, ui::fileNames(ui::customVocabFolder()));
+    const QString target = existing.isNull() ? typedTarget : existing;
+    if (reason.isNull())
+        reason = ui::writeFileAtomically(ui::customVocabPath(target), text.bytes);
+    if (!reason.isNull()) {
+        reportFailedWrite(target, reason);
+        return false;
+    }
 
-  strFileInUse = target;
-  return true;
+    strFileInUse = target;
+    return true;
 }
 
 } // namespace pindrelModule

@@ -17,15 +17,15 @@ QString existingName(const QString &target, const QStringList &names);
 
 // The refusals, in the order the dialog tests them.
 enum class Problem {
-  None,
-  Empty,
-  LeadingDot,
-  FolderSeparator,
-  ReservedCharacter,
-  ControlCharacter,
-  TrailingSpace,
-  DeviceName,
-  TooLong,
+    None,
+    Empty,
+    LeadingDot,
+    FolderSeparator,
+    ReservedCharacter,
+    ControlCharacter,
+    TrailingSpace,
+    DeviceName,
+    TooLong,
 };
 
 // The longest base name, in UTF-8 bytes, that every file system takes with ".txt" after it.

@@ -19,6 +19,9 @@ std::optional<QByteArray> encode(QStringView text);
 
 // Position of the first character that the code page cannot hold, or -1.
 qsizetype firstUnencodable(QStringView text);
-inline bool canEncode(QStringView text) { return firstUnencodable(text) < 0; }
+inline bool canEncode(QStringView text)
+{
+    return firstUnencodable(text) < 0;
+}
 
 } // namespace thai_codepage

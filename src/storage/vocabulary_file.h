@@ -7,12 +7,13 @@
 #include <QStringList>
 
 // The vocabulary file: one entry a line, fields joined by "|", code page 874, CR LF.
-struct VocabEntry {
-  QString word;
-  QString hint01;
-  QString hint02;
-  QString meaning;  // built-in files only
-  QString sentence; // built-in files only
+struct VocabEntry
+{
+    QString word;
+    QString hint01;
+    QString hint02;
+    QString meaning;  // built-in files only
+    QString sentence; // built-in files only
 };
 
 namespace vocabulary_file {
@@ -29,16 +30,16 @@ constexpr qsizetype maxFieldLength = 32767;
 constexpr qint64 maxFileBytes = 64 << 20;
 
 enum class Problem {
-  None,
-  Missing,
-  NotAFile,
-  NotRegular,
-  TooLarge,
-  Unreadable,
-  NoRecords,
-  TooManyRecords,
-  FieldTooLong,
-  Utf16,
+    None,
+    Missing,
+    NotAFile,
+    NotRegular,
+    TooLarge,
+    Unreadable,
+    NoRecords,
+    TooManyRecords,
+    FieldTooLong,
+    Utf16,
 };
 
 // How a file's bytes are text: code page 874 as the format has it, or UTF-8, which a file shows
@@ -47,11 +48,12 @@ enum class Problem {
 enum class Encoding { Cp874, Utf8, Utf16 };
 Encoding encodingOf(QByteArrayView bytes);
 
-struct Contents {
-  QList<VocabEntry> entries;
-  Problem problem = Problem::None;
-  QString systemReason; // for Unreadable
-  bool ok() const { return problem == Problem::None; }
+struct Contents
+{
+    QList<VocabEntry> entries;
+    Problem problem = Problem::None;
+    QString systemReason; // for Unreadable
+    bool ok() const { return problem == Problem::None; }
 };
 
 // Blank lines (empty or only spaces) are not records; a line with fewer fields than
@@ -69,27 +71,29 @@ Contents read(const QString &path, int fieldCount);
 QString describeProblem(const QString &fileName, const Contents &contents);
 
 // The entries as the editor keeps them: three parallel lists, words and the two hints.
-struct Columns {
-  QStringList words;
-  QStringList hints01;
-  QStringList hints02;
+struct Columns
+{
+    QStringList words;
+    QStringList hints01;
+    QStringList hints02;
 };
 Columns columns(const QList<VocabEntry> &entries);
 
 // What a save writes, or why it cannot: nothing is written that could not be read back as the
 // same entries.
-struct Text {
-  enum class Problem {
-    None,
-    Unencodable,  // a character code page 874 cannot hold
-    LineBreak,    // a carriage return, which would end the line inside the entry
-    FieldTooLong, // longer than a file's field may be
-    TooLarge,     // the whole text is larger than a file the game reads
-  };
-  QByteArray bytes;
-  Problem problem = Problem::None;
-  qsizetype index = -1; // the first entry at fault, but for TooLarge
-  bool ok() const { return problem == Problem::None; }
+struct Text
+{
+    enum class Problem {
+        None,
+        Unencodable,  // a character code page 874 cannot hold
+        LineBreak,    // a carriage return, which would end the line inside the entry
+        FieldTooLong, // longer than a file's field may be
+        TooLarge,     // the whole text is larger than a file the game reads
+    };
+    QByteArray bytes;
+    Problem problem = Problem::None;
+    qsizetype index = -1; // the first entry at fault, but for TooLarge
+    bool ok() const { return problem == Problem::None; }
 };
 // Entries first..last of three parallel lists, each line ended by CR LF, encoded as a whole.
 Text entriesText(const QStringList &words, const QStringList &hints01, const QStringList &hints02,

@@ -7,9 +7,9 @@
 // The one way a window reads a vocabulary file: the entries, or, when the file cannot be used,
 // a message that names it and says why, and nothing.
 enum class VocabularyUse {
-  BuiltIn, // played, five fields a line
-  Custom,  // played, three fields a line
-  Editing, // loaded into the editor: three fields, and an empty file is a vocabulary to begin
+    BuiltIn, // played, five fields a line
+    Custom,  // played, three fields a line
+    Editing, // loaded into the editor: three fields, and an empty file is a vocabulary to begin
 };
 
 std::optional<QList<VocabEntry>> readVocabulary(const QString &path, VocabularyUse use);

@@ -5,37 +5,39 @@
 namespace ui {
 
 // A label that takes clicks, as letter keys and frames do. A disabled label gets no clicks.
-class ClickableLabel : public QLabel {
-  Q_OBJECT
+class ClickableLabel : public QLabel
+{
+    Q_OBJECT
 public:
-  using QLabel::QLabel;
+    using QLabel::QLabel;
 
 signals:
-  void clicked();
+    void clicked();
 
 protected:
-  void mousePressEvent(QMouseEvent *event) override;
-  void mouseReleaseEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-  bool m_pressed = false;
+    bool m_pressed = false;
 };
 
 // A frame without caption, with a single line round it, that takes clicks on its own face.
-class ClickableFrame : public QFrame {
-  Q_OBJECT
+class ClickableFrame : public QFrame
+{
+    Q_OBJECT
 public:
-  explicit ClickableFrame(QWidget *parent = nullptr);
+    explicit ClickableFrame(QWidget *parent = nullptr);
 
 signals:
-  void clicked();
+    void clicked();
 
 protected:
-  void mousePressEvent(QMouseEvent *event) override;
-  void mouseReleaseEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-  bool m_pressed = false;
+    bool m_pressed = false;
 };
 
 } // namespace ui

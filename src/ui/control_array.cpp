@@ -2,19 +2,20 @@
 
 namespace ui {
 
-void copyLabelProperties(const QLabel &from, QLabel &to) {
-  to.setText(from.text());
-  to.setPalette(from.palette());
-  to.setAutoFillBackground(from.autoFillBackground());
-  to.setFont(from.font());
-  to.resize(from.size());
-  to.setFrameStyle(from.frameStyle());
-  to.setLineWidth(from.lineWidth());
-  to.setAlignment(from.alignment());
-  to.setWordWrap(from.wordWrap());
-  to.setEnabled(from.isEnabled());
-  to.setCursor(from.cursor());
-  to.setFocusPolicy(from.focusPolicy());
+void copyLabelProperties(const QLabel &from, QLabel &to)
+{
+    to.setText(from.text());
+    to.setPalette(from.palette());
+    to.setAutoFillBackground(from.autoFillBackground());
+    to.setFont(from.font());
+    to.resize(from.size());
+    to.setFrameStyle(from.frameStyle());
+    to.setLineWidth(from.lineWidth());
+    to.setAlignment(from.alignment());
+    to.setWordWrap(from.wordWrap());
+    to.setEnabled(from.isEnabled());
+    to.setCursor(from.cursor());
+    to.setFocusPolicy(from.focusPolicy());
 }
 
 } // namespace ui

@@ -12,36 +12,43 @@
 namespace ui {
 
 // A rectangle in twips: left, top, width, height.
-struct Twips {
-  double left;
-  double top;
-  double width;
-  double height;
+struct Twips
+{
+    double left;
+    double top;
+    double width;
+    double height;
 };
 
-inline QRect twipsRect(Twips at) { return twipsRect(at.left, at.top, at.width, at.height); }
+inline QRect twipsRect(Twips at)
+{
+    return twipsRect(at.left, at.top, at.width, at.height);
+}
 
 // A control of kind T on parent, named as the design names it and placed in twips. Extra
 // arguments go to T's constructor before the parent.
-template <class T, class... Args>
-T *addControl(QWidget *parent, const char *name, Twips at, Args &&...args) {
-  auto *control = new T(std::forward<Args>(args)..., parent);
-  control->setObjectName(QString::fromLatin1(name));
-  control->setGeometry(twipsRect(at));
-  return control;
+template<class T, class... Args>
+T *addControl(QWidget *parent, const char *name, Twips at, Args &&...args)
+{
+    auto *control = new T(std::forward<Args>(args)..., parent);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(twipsRect(at));
+    return control;
 }
 
-inline QLabel *addLabel(QWidget *parent, const char *name, const QString &caption, Twips at) {
-  return addControl<QLabel>(parent, name, at, caption);
+inline QLabel *addLabel(QWidget *parent, const char *name, const QString &caption, Twips at)
+{
+    return addControl<QLabel>(parent, name, at, caption);
 }
 
 // A button whose click runs handler on window.
-template <class Window>
+template<class Window>
 QPushButton *addButton(Window *window, QWidget *parent, const char *name, const QString &caption,
-                       Twips at, void (Window::*handler)()) {
-  auto *button = addControl<QPushButton>(parent, name, at, caption);
-  QObject::connect(button, &QPushButton::clicked, window, handler);
-  return button;
+                       Twips at, void (Window::*handler)())
+{
+    auto *button = addControl<QPushButton>(parent, name, at, caption);
+    QObject::connect(button, &QPushButton::clicked, window, handler);
+    return button;
 }
 
 // A dialog-like window of a fixed client size in twips, with its caption.

@@ -38,12 +38,13 @@ QString firstMatch(const QString &folder, const QString &pattern);
 // Every name in folder but those of folders: files, hidden ones, links (also to nothing).
 QStringList fileNames(const QString &folder);
 
-struct FileBytes {
-  enum class Problem { None, Missing, Folder, NotRegular, TooLarge, Unreadable };
-  QByteArray bytes;
-  Problem problem = Problem::None;
-  QString error; // the system's reason, for Unreadable
-  bool ok() const { return problem == Problem::None; }
+struct FileBytes
+{
+    enum class Problem { None, Missing, Folder, NotRegular, TooLarge, Unreadable };
+    QByteArray bytes;
+    Problem problem = Problem::None;
+    QString error; // the system's reason, for Unreadable
+    bool ok() const { return problem == Problem::None; }
 };
 // One read of a whole file. Only a regular file is read (links are followed): a device, a pipe
 // or a socket could give bytes without end or never answer. A file larger than maxBytes is

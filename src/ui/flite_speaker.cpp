@@ -21,9 +21,10 @@ const QString engineName = QStringLiteral("flite");
 // error." and goes back to Ready, having played nothing. Which texts fail depends on the voice
 // and the rate, not on chance, so a failed text is tried again a little slower, a little
 // faster, then in another voice; slt is the clearest of the American voices, kal the oldest.
-struct Attempt {
-  const char *voice;
-  double rate;
+struct Attempt
+{
+    const char *voice;
+    double rate;
 };
 constexpr Attempt attempts[] = {{"slt", 0.0}, {"slt", -0.1}, {"slt", 0.1}, {"kal", 0.0}};
 
@@ -33,201 +34,219 @@ constexpr int failureCheckMs = 300;
 // Ample for a local sound server to report a closed stream and for Qt to ask about it.
 constexpr int streamClosedMs = 150;
 
-QString noEngine() {
-  return QStringLiteral("ฟังเสียงไม่ได้ เพราะเครื่องนี้ไม่มีโปรแกรมอ่านออกเสียง "
-                        "(qt6-speech-flite-plugin)\n"
-                        "Cannot speak: no speech engine is installed (qt6-speech-flite-plugin).");
+QString noEngine()
+{
+    return QStringLiteral("ฟังเสียงไม่ได้ เพราะเครื่องนี้ไม่มีโปรแกรมอ่านออกเสียง "
+                          "(qt6-speech-flite-plugin)\n"
+                          "Cannot speak: no speech engine is installed (qt6-speech-flite-plugin).");
 }
 
-QString noEnglishVoice() {
-  return QStringLiteral("ฟังเสียงไม่ได้ เพราะไม่มีเสียงพูดภาษาอังกฤษ\n"
-                        "Cannot speak: the speech engine has no English voice.");
+QString noEnglishVoice()
+{
+    return QStringLiteral("ฟังเสียงไม่ได้ เพราะไม่มีเสียงพูดภาษาอังกฤษ\n"
+                          "Cannot speak: the speech engine has no English voice.");
 }
 
-QString noAudioDevice() {
-  return QStringLiteral("ฟังเสียงไม่ได้ เพราะไม่พบลำโพงหรือระบบเสียงของเครื่อง\n"
-                        "Cannot speak: no audio device available (no speakers or no sound server).");
+QString noAudioDevice()
+{
+    return QStringLiteral(
+        "ฟังเสียงไม่ได้ เพราะไม่พบลำโพงหรือระบบเสียงของเครื่อง\n"
+        "Cannot speak: no audio device available (no speakers or no sound server).");
 }
 
-QString engineFailed(const QString &engineReason) {
-  return QStringLiteral("ฟังเสียงไม่ได้ เพราะโปรแกรมอ่านออกเสียงขัดข้อง (%1)\n"
-                        "Cannot speak: the speech engine failed (%1).")
-      .arg(engineReason);
+QString engineFailed(const QString &engineReason)
+{
+    return QStringLiteral("ฟังเสียงไม่ได้ เพราะโปรแกรมอ่านออกเสียงขัดข้อง (%1)\n"
+                          "Cannot speak: the speech engine failed (%1).")
+        .arg(engineReason);
 }
 
 // The local socket of the PulseAudio server that Qt plays through, where it can be told: the
 // first "unix:" address of PULSE_SERVER, or the user's own server. Empty for a server elsewhere.
-QString soundServerSocket() {
-  const QString address = qEnvironmentVariable("PULSE_SERVER");
-  if (!address.isEmpty()) {
-    for (const QString &part : address.split(u' ', Qt::SkipEmptyParts)) {
-      const QString server = part.section(u'}', -1);
-      if (server.startsWith(u'/'))
-        return server;
-      if (server.startsWith(QLatin1String("unix:")))
-        return server.mid(5);
+QString soundServerSocket()
+{
+    const QString address = qEnvironmentVariable("PULSE_SERVER");
+    if (!address.isEmpty()) {
+        for (const QString &part : address.split(u' ', Qt::SkipEmptyParts)) {
+            const QString server = part.section(u'}', -1);
+            if (server.startsWith(u'/'))
+                return server;
+            if (server.startsWith(QLatin1String("unix:")))
+                return server.mid(5);
+        }
+        return {};
     }
-    return {};
-  }
-  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  return runtime.isEmpty() ? QString() : runtime + QStringLiteral("/pulse/native");
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return runtime.isEmpty() ? QString() : runtime + QStringLiteral("/pulse/native");
 }
 
 // Whether a client can connect to the socket now.
-bool answers(const QString &socketPath) {
-  const QByteArray path = QFile::encodeName(socketPath);
-  sockaddr_un address{};
-  if (path.size() >= qsizetype(sizeof address.sun_path))
-    return false;
-  address.sun_family = AF_UNIX;
-  std::copy(path.begin(), path.end(), address.sun_path);
-  const int s = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (s < 0)
-    return false;
-  const bool connected = ::connect(s, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
-  ::close(s);
-  return connected;
+bool answers(const QString &socketPath)
+{
+    const QByteArray path = QFile::encodeName(socketPath);
+    sockaddr_un address {};
+    if (path.size() >= qsizetype(sizeof address.sun_path))
+        return false;
+    address.sun_family = AF_UNIX;
+    std::copy(path.begin(), path.end(), address.sun_path);
+    const int s = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (s < 0)
+        return false;
+    const bool connected
+        = ::connect(s, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    ::close(s);
+    return connected;
 }
 
 } // namespace
 
-FliteSpeaker::FliteSpeaker(QObject *parent) : Speaker(parent) {
-  m_failureCheck.setSingleShot(true);
-  m_failureCheck.setInterval(failureCheckMs);
-  connect(&m_failureCheck, &QTimer::timeout, this, &FliteSpeaker::checkEngineFailed);
-  m_reason = findReason();
-  if (m_reason.isEmpty())
-    connect(m_engine, &QTextToSpeech::stateChanged, this, &FliteSpeaker::engineStateChanged);
+FliteSpeaker::FliteSpeaker(QObject *parent)
+    : Speaker(parent)
+{
+    m_failureCheck.setSingleShot(true);
+    m_failureCheck.setInterval(failureCheckMs);
+    connect(&m_failureCheck, &QTimer::timeout, this, &FliteSpeaker::checkEngineFailed);
+    m_reason = findReason();
+    if (m_reason.isEmpty())
+        connect(m_engine, &QTextToSpeech::stateChanged, this, &FliteSpeaker::engineStateChanged);
 }
 
 // Qt 6.4 closes its PulseAudio connection at exit without the lock that its own thread holds
 // while it handles the server's news, and aborts when news arrives at that moment. The stream
 // of an engine that has spoken closes only with the engine, and that closing is such news: so
 // close it here, while the program is still running, and let its news be handled first.
-FliteSpeaker::~FliteSpeaker() {
-  delete m_engine;
-  if (m_streamed)
-    QThread::msleep(streamClosedMs);
+FliteSpeaker::~FliteSpeaker()
+{
+    delete m_engine;
+    if (m_streamed)
+        QThread::msleep(streamClosedMs);
 }
 
 // Without a sound device the engine still starts Ready: only its error text says so (its
 // state turns to Error at the first say()). A working engine has no error text, though its
 // error reason reads Initialization.
-QString FliteSpeaker::findReason() {
-  if (!QTextToSpeech::availableEngines().contains(engineName))
-    return noEngine();
-  m_engine = new QTextToSpeech(engineName, this);
-  if (m_engine->state() == QTextToSpeech::Error)
-    return engineFailed(m_engine->errorString());
-  if (!m_engine->errorString().isEmpty())
-    return m_engine->errorReason() == QTextToSpeech::ErrorReason::Playback
-               ? noAudioDevice()
-               : engineFailed(m_engine->errorString());
-  const QList<QLocale> locales = m_engine->availableLocales();
-  const auto english = std::find_if(locales.begin(), locales.end(), [](const QLocale &locale) {
-    return locale.language() == QLocale::English;
-  });
-  if (english == locales.end())
-    return noEnglishVoice();
-  m_engine->setLocale(*english);
-  if (m_engine->availableVoices().isEmpty())
-    return noEnglishVoice();
-  // Qt 6.4's flite engine crashes when it is asked to speak after the sound server has gone
-  // (its audio sink cannot be made, and it uses it all the same), and it does not notice that
-  // the server has gone. So the server's socket is tried before each text; only a socket that
-  // answers now is a sure sign, as the server may be reached some other way.
-  const QString socket = soundServerSocket();
-  if (!socket.isEmpty() && answers(socket))
-    m_serverSocket = socket;
-  return {};
+QString FliteSpeaker::findReason()
+{
+    if (!QTextToSpeech::availableEngines().contains(engineName))
+        return noEngine();
+    m_engine = new QTextToSpeech(engineName, this);
+    if (m_engine->state() == QTextToSpeech::Error)
+        return engineFailed(m_engine->errorString());
+    if (!m_engine->errorString().isEmpty())
+        return m_engine->errorReason() == QTextToSpeech::ErrorReason::Playback
+            ? noAudioDevice()
+            : engineFailed(m_engine->errorString());
+    const QList<QLocale> locales = m_engine->availableLocales();
+    const auto english = std::find_if(locales.begin(), locales.end(), [](const QLocale &locale) {
+        return locale.language() == QLocale::English;
+    });
+    if (english == locales.end())
+        return noEnglishVoice();
+    m_engine->setLocale(*english);
+    if (m_engine->availableVoices().isEmpty())
+        return noEnglishVoice();
+    // Qt 6.4's flite engine crashes when it is asked to speak after the sound server has gone
+    // (its audio sink cannot be made, and it uses it all the same), and it does not notice that
+    // the server has gone. So the server's socket is tried before each text; only a socket that
+    // answers now is a sure sign, as the server may be reached some other way.
+    const QString socket = soundServerSocket();
+    if (!socket.isEmpty() && answers(socket))
+        m_serverSocket = socket;
+    return {};
 }
 
-void FliteSpeaker::speak(const QStringList &texts) {
-  m_waiting = texts;
-  nextText();
+void FliteSpeaker::speak(const QStringList &texts)
+{
+    m_waiting = texts;
+    nextText();
 }
 
-void FliteSpeaker::nextText() {
-  m_attempt = 0;
-  m_announced = false;
-  if (m_waiting.isEmpty()) {
-    m_current.clear();
-    emit finished();
-    return;
-  }
-  m_current = m_waiting.takeFirst();
-  sayCurrent();
+void FliteSpeaker::nextText()
+{
+    m_attempt = 0;
+    m_announced = false;
+    if (m_waiting.isEmpty()) {
+        m_current.clear();
+        emit finished();
+        return;
+    }
+    m_current = m_waiting.takeFirst();
+    sayCurrent();
 }
 
-void FliteSpeaker::sayCurrent() {
-  if (!m_serverSocket.isEmpty() && !answers(m_serverSocket)) {
-    stopSpeaking(noAudioDevice());
-    return;
-  }
-  const Attempt &attempt = attempts[m_attempt];
-  const QList<QVoice> voices = m_engine->availableVoices();
-  const auto voice = std::find_if(voices.begin(), voices.end(), [&](const QVoice &v) {
-    return v.name() == QLatin1String(attempt.voice);
-  });
-  if (voice != voices.end() && *voice != m_engine->voice())
-    m_engine->setVoice(*voice);
-  m_engine->setRate(attempt.rate);
-  m_heard = false;
-  m_broken = false;
-  m_streamed = true;
-  m_engine->say(m_current);
+void FliteSpeaker::sayCurrent()
+{
+    if (!m_serverSocket.isEmpty() && !answers(m_serverSocket)) {
+        stopSpeaking(noAudioDevice());
+        return;
+    }
+    const Attempt &attempt = attempts[m_attempt];
+    const QList<QVoice> voices = m_engine->availableVoices();
+    const auto voice = std::find_if(voices.begin(), voices.end(), [&](const QVoice &v) {
+        return v.name() == QLatin1String(attempt.voice);
+    });
+    if (voice != voices.end() && *voice != m_engine->voice())
+        m_engine->setVoice(*voice);
+    m_engine->setRate(attempt.rate);
+    m_heard = false;
+    m_broken = false;
+    m_streamed = true;
+    m_engine->say(m_current);
 }
 
 // Ready before Speaking closes the text that a new say() replaced, and is not ours.
-void FliteSpeaker::engineStateChanged(QTextToSpeech::State state) {
-  if (m_current.isEmpty())
-    return;
-  switch (state) {
-  case QTextToSpeech::Speaking:
-    m_heard = true;
-    if (!m_announced) {
-      m_announced = true;
-      emit speaking(m_current);
+void FliteSpeaker::engineStateChanged(QTextToSpeech::State state)
+{
+    if (m_current.isEmpty())
+        return;
+    switch (state) {
+    case QTextToSpeech::Speaking:
+        m_heard = true;
+        if (!m_announced) {
+            m_announced = true;
+            emit speaking(m_current);
+        }
+        break;
+    case QTextToSpeech::Error:
+        m_broken = m_heard;
+        m_failureCheck.start();
+        break;
+    case QTextToSpeech::Ready:
+        if (!m_heard)
+            break;
+        if (!m_broken) {
+            emit spoken(m_current);
+            nextText();
+        } else if (++m_attempt < int(std::size(attempts))) {
+            sayCurrent();
+        } else {
+            nextText();
+        }
+        break;
+    case QTextToSpeech::Paused:
+        break;
     }
-    break;
-  case QTextToSpeech::Error:
-    m_broken = m_heard;
-    m_failureCheck.start();
-    break;
-  case QTextToSpeech::Ready:
-    if (!m_heard)
-      break;
-    if (!m_broken) {
-      emit spoken(m_current);
-      nextText();
-    } else if (++m_attempt < int(std::size(attempts))) {
-      sayCurrent();
-    } else {
-      nextText();
-    }
-    break;
-  case QTextToSpeech::Paused:
-    break;
-  }
 }
 
 // An engine that stays in Error cannot speak any more; a text it could not read is only given up.
-void FliteSpeaker::checkEngineFailed() {
-  if (m_engine->state() != QTextToSpeech::Error || !m_reason.isEmpty())
-    return;
-  if (m_engine->errorReason() == QTextToSpeech::ErrorReason::Input) {
-    if (!m_current.isEmpty())
-      nextText();
-    return;
-  }
-  stopSpeaking(engineFailed(m_engine->errorString()));
+void FliteSpeaker::checkEngineFailed()
+{
+    if (m_engine->state() != QTextToSpeech::Error || !m_reason.isEmpty())
+        return;
+    if (m_engine->errorReason() == QTextToSpeech::ErrorReason::Input) {
+        if (!m_current.isEmpty())
+            nextText();
+        return;
+    }
+    stopSpeaking(engineFailed(m_engine->errorString()));
 }
 
-void FliteSpeaker::stopSpeaking(const QString &reason) {
-  m_reason = reason;
-  m_waiting.clear();
-  m_current.clear();
-  emit availabilityChanged();
+void FliteSpeaker::stopSpeaking(const QString &reason)
+{
+    m_reason = reason;
+    m_waiting.clear();
+    m_current.clear();
+    emit availabilityChanged();
 }
 
 } // namespace ui

@@ -12,8 +12,8 @@ QString helpFile();
 
 // The commands of the help viewer the windows use.
 enum HelpCommand : int {
-  HELP_QUIT = 2,     // the window no longer needs help; the viewer closes when none does
-  HELP_CONTENTS = 3, // opens the file at its contents
+    HELP_QUIT = 2,     // the window no longer needs help; the viewer closes when none does
+    HELP_CONTENTS = 3, // opens the file at its contents
 };
 
 // One help window for the whole program, shown on behalf of the windows that asked for it.

@@ -14,28 +14,29 @@ class Speaker;
 //
 // It asks the speaker when it is first shown, not when it is made, so that the speech engine
 // starts when a player first meets the button and not with the window that holds it.
-class ListenButton : public QToolButton {
-  Q_OBJECT
+class ListenButton : public QToolButton
+{
+    Q_OBJECT
 
 public:
-  explicit ListenButton(QWidget *parent = nullptr);
+    explicit ListenButton(QWidget *parent = nullptr);
 
-  // What a click speaks, in order, and the description (Thai, then English) that names it.
-  void setSpeech(const QStringList &texts, const QString &description);
-  // The description of a word alone, or of a word and its example sentence.
-  static QString describe(const QStringList &texts);
+    // What a click speaks, in order, and the description (Thai, then English) that names it.
+    void setSpeech(const QStringList &texts, const QString &description);
+    // The description of a word alone, or of a word and its example sentence.
+    static QString describe(const QStringList &texts);
 
 protected:
-  void showEvent(QShowEvent *event) override;
-  void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
-  void listen();
-  void showAvailability();
+    void listen();
+    void showAvailability();
 
-  QPointer<Speaker> m_speaker;
-  QStringList m_texts;
-  QString m_description;
+    QPointer<Speaker> m_speaker;
+    QStringList m_texts;
+    QString m_description;
 };
 
 } // namespace ui

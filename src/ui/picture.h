@@ -12,12 +12,13 @@ QPixmap LoadPicture(const QString &path);
 
 // An image control: shows its picture at the picture's own size, from its top-left corner,
 // never stretched.
-class ImageBox : public QLabel {
-  Q_OBJECT
+class ImageBox : public QLabel
+{
+    Q_OBJECT
 public:
-  explicit ImageBox(QWidget *parent = nullptr);
-  void setPicture(const QPixmap &picture);
-  void clearPicture();
+    explicit ImageBox(QWidget *parent = nullptr);
+    void setPicture(const QPixmap &picture);
+    void clearPicture();
 };
 
 } // namespace ui

@@ -10,44 +10,52 @@
 namespace ui {
 namespace {
 
-QPointer<Speaker> &replacementSpeaker() {
-  static QPointer<Speaker> speaker;
-  return speaker;
+QPointer<Speaker> &replacementSpeaker()
+{
+    static QPointer<Speaker> speaker;
+    return speaker;
 }
 
-QPointer<Speaker> &programSpeaker() {
-  static QPointer<Speaker> speaker;
-  return speaker;
+QPointer<Speaker> &programSpeaker()
+{
+    static QPointer<Speaker> speaker;
+    return speaker;
 }
 
-bool hasThaiLetters(const QString &text) {
-  return std::any_of(text.begin(), text.end(),
-                     [](QChar c) { return c.unicode() >= 0x0E00 && c.unicode() <= 0x0E7F; });
+bool hasThaiLetters(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() >= 0x0E00 && c.unicode() <= 0x0E7F; });
 }
 
 } // namespace
 
-void Speaker::say(const QStringList &texts) {
-  if (!isAvailable())
-    return;
-  QStringList english;
-  for (const QString &text : texts) {
-    const QString spoken = text.simplified();
-    if (!spoken.isEmpty() && !hasThaiLetters(spoken))
-      english.append(spoken);
-  }
-  if (!english.isEmpty())
-    speak(english);
+void Speaker::say(const QStringList &texts)
+{
+    if (!isAvailable())
+        return;
+    QStringList english;
+    for (const QString &text : texts) {
+        const QString spoken = text.simplified();
+        if (!spoken.isEmpty() && !hasThaiLetters(spoken))
+            english.append(spoken);
+    }
+    if (!english.isEmpty())
+        speak(english);
 }
 
-Speaker &speaker() {
-  if (replacementSpeaker())
-    return *replacementSpeaker();
-  if (!programSpeaker())
-    programSpeaker() = new FliteSpeaker(QCoreApplication::instance());
-  return *programSpeaker();
+Speaker &speaker()
+{
+    if (replacementSpeaker())
+        return *replacementSpeaker();
+    if (!programSpeaker())
+        programSpeaker() = new FliteSpeaker(QCoreApplication::instance());
+    return *programSpeaker();
 }
 
-void setSpeaker(Speaker *replacement) { replacementSpeaker() = replacement; }
+void setSpeaker(Speaker *replacement)
+{
+    replacementSpeaker() = replacement;
+}
 
 } // namespace ui

@@ -5,98 +5,119 @@
 
 namespace testing {
 
-void prepareProgram() {
-  pindrel::prepareApplication();
-  static const pindrel::Navigation navigation;
-  speech();
+void prepareProgram()
+{
+    pindrel::prepareApplication();
+    static const pindrel::Navigation navigation;
+    speech();
 }
 
-RecordingSpeaker &speech() {
-  static RecordingSpeaker speaker;
-  return speaker;
+RecordingSpeaker &speech()
+{
+    static RecordingSpeaker speaker;
+    return speaker;
 }
 
-void resetProgram() {
-  for (const QString &name : ui::forms::loadedNames())
-    ui::forms::Unload(name);
-  processDeferredDeletes();
-  pindrelModule::strFileInUse.clear();
-  pindrelModule::strEditFile.clear();
+void resetProgram()
+{
+    for (const QString &name : ui::forms::loadedNames())
+        ui::forms::Unload(name);
+    processDeferredDeletes();
+    pindrelModule::strFileInUse.clear();
+    pindrelModule::strEditFile.clear();
 }
 
-void processDeferredDeletes() {
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QCoreApplication::processEvents();
+void processDeferredDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
 }
 
-QString caption(const QObject *window, const QString &name) {
-  const auto *label = control<QLabel>(window, name);
-  return label ? label->text() : QString();
+QString caption(const QObject *window, const QString &name)
+{
+    const auto *label = control<QLabel>(window, name);
+    return label ? label->text() : QString();
 }
 
-void click(QWidget *widget) {
-  QVERIFY(widget);
-  QVERIFY2(widget->isVisible() && widget->isEnabled(),
-           qPrintable(widget->objectName() + " is hidden or disabled: a player could not click it"));
-  QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+void click(QWidget *widget)
+{
+    QVERIFY(widget);
+    QVERIFY2(widget->isVisible() && widget->isEnabled(),
+             qPrintable(widget->objectName() + " is hidden or disabled: a player could not click it"));
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
 }
 
-void click(const QObject *window, const char *button) {
-  click(control<QPushButton>(window, QString::fromLatin1(button)));
+void click(const QObject *window, const char *button)
+{
+    click(control<QPushButton>(window, QString::fromLatin1(button)));
 }
 
-void selectItem(QListWidget *list, const QString &text) {
-  const QList<QListWidgetItem *> items = list->findItems(text, Qt::MatchExactly);
-  QVERIFY2(!items.isEmpty(), qPrintable(text));
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                    list->visualItemRect(items.first()).center());
+void selectItem(QListWidget *list, const QString &text)
+{
+    const QList<QListWidgetItem *> items = list->findItems(text, Qt::MatchExactly);
+    QVERIFY2(!items.isEmpty(), qPrintable(text));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(items.first()).center());
 }
 
-GameWindow *startGameOn(const ProgramFolder &folder, const QString &schoolLines) {
-  folder.write(QStringLiteral("school.txt"), cp874(schoolLines));
-  return ui::forms::Show<GameWindow>();
+GameWindow *startGameOn(const ProgramFolder &folder, const QString &schoolLines)
+{
+    folder.write(QStringLiteral("school.txt"), cp874(schoolLines));
+    return ui::forms::Show<GameWindow>();
 }
 
-const game::GameState &state(const GameWindow *window) { return window->game().state(); }
-
-void winGame(GameWindow *window) { QTest::keyClicks(window, state(window).strWord); }
-
-void loseGame(GameWindow *window) {
-  QString wrong;
-  for (char c = 'A'; c <= 'Z' && wrong.size() < 9; ++c)
-    if (!state(window).strWord.contains(QLatin1Char(c)))
-      wrong += QLatin1Char(c);
-  QTest::keyClicks(window, wrong);
+const game::GameState &state(const GameWindow *window)
+{
+    return window->game().state();
 }
 
-QString board(const GameWindow *window) {
-  const auto on = [window](const QString &name) { return control<QWidget>(window, name)->isEnabled(); };
-  int keys = 0;
-  for (int i = 0; i <= 25; ++i)
-    keys += on(QStringLiteral("Letter_%1").arg(i)) ? 1 : 0;
-  return QStringLiteral("panel %1, keys %2, hints %3%4, score %5, list %6")
-      .arg(int(control<QFrame>(window, "Frame1")->isVisibleTo(window)))
-      .arg(keys)
-      .arg(int(on(QStringLiteral("cmdHint01"))))
-      .arg(int(on(QStringLiteral("cmdHint02"))))
-      .arg(caption(window, "lblScore"))
-      .arg(control<QListWidget>(window, "lstDifficultWords")->count());
+void winGame(GameWindow *window)
+{
+    QTest::keyClicks(window, state(window).strWord);
 }
 
-void addEntry(QWidget *editor, const QString &word, const QString &hint01, const QString &hint02) {
-  control<QLineEdit>(editor, "txtVocab")->setText(word);
-  control<QLineEdit>(editor, "txtHint01")->setText(hint01);
-  control<QLineEdit>(editor, "txtHint02")->setText(hint02);
-  click(editor, "cmdNext");
+void loseGame(GameWindow *window)
+{
+    QString wrong;
+    for (char c = 'A'; c <= 'Z' && wrong.size() < 9; ++c)
+        if (!state(window).strWord.contains(QLatin1Char(c)))
+            wrong += QLatin1Char(c);
+    QTest::keyClicks(window, wrong);
 }
 
-void chooseFile(QAction *command, const QString &name) {
-  command->trigger();
-  QWidget *dialog = form(command->objectName() == u"mnuCustVocab" ? "frmSelectCustVocab" : "frmChooseFile");
-  if (!name.isEmpty())
-    selectItem(dialog->findChild<QListWidget *>(), name);
-  click(dialog, "cmdOK");
-  processDeferredDeletes();
+QString board(const GameWindow *window)
+{
+    const auto on
+        = [window](const QString &name) { return control<QWidget>(window, name)->isEnabled(); };
+    int keys = 0;
+    for (int i = 0; i <= 25; ++i)
+        keys += on(QStringLiteral("Letter_%1").arg(i)) ? 1 : 0;
+    return QStringLiteral("panel %1, keys %2, hints %3%4, score %5, list %6")
+        .arg(int(control<QFrame>(window, "Frame1")->isVisibleTo(window)))
+        .arg(keys)
+        .arg(int(on(QStringLiteral("cmdHint01"))))
+        .arg(int(on(QStringLiteral("cmdHint02"))))
+        .arg(caption(window, "lblScore"))
+        .arg(control<QListWidget>(window, "lstDifficultWords")->count());
+}
+
+void addEntry(QWidget *editor, const QString &word, const QString &hint01, const QString &hint02)
+{
+    control<QLineEdit>(editor, "txtVocab")->setText(word);
+    control<QLineEdit>(editor, "txtHint01")->setText(hint01);
+    control<QLineEdit>(editor, "txtHint02")->setText(hint02);
+    click(editor, "cmdNext");
+}
+
+void chooseFile(QAction *command, const QString &name)
+{
+    command->trigger();
+    QWidget *dialog
+        = form(command->objectName() == u"mnuCustVocab" ? "frmSelectCustVocab" : "frmChooseFile");
+    if (!name.isEmpty())
+        selectItem(dialog->findChild<QListWidget *>(), name);
+    click(dialog, "cmdOK");
+    processDeferredDeletes();
 }
 
 } // namespace testing

@@ -28,23 +28,31 @@ void resetProgram();
 void processDeferredDeletes();
 
 // A loaded window by its form name; null when it is not loaded.
-inline QWidget *form(const char *name) { return ui::forms::find(QString::fromLatin1(name)); }
-inline GameWindow *mainWindow() { return ui::forms::get<GameWindow>(); }
+inline QWidget *form(const char *name)
+{
+    return ui::forms::find(QString::fromLatin1(name));
+}
+inline GameWindow *mainWindow()
+{
+    return ui::forms::get<GameWindow>();
+}
 
 // Something a data-driven test does to a window, one per row.
 using Act = std::function<void()>;
 
 // A control of a window, by its objectName; warns when it is missing.
-template <class T> T *control(const QObject *window, const QString &name) {
-  T *found = window ? window->findChild<T *>(name) : nullptr;
-  if (!found)
-    qWarning("control %s not found", qPrintable(name));
-  return found;
+template<class T> T *control(const QObject *window, const QString &name)
+{
+    T *found = window ? window->findChild<T *>(name) : nullptr;
+    if (!found)
+        qWarning("control %s not found", qPrintable(name));
+    return found;
 }
 
 // A menu item of a window, by its objectName.
-inline QAction *menuItem(const QObject *window, const char *name) {
-  return control<QAction>(window, QString::fromLatin1(name));
+inline QAction *menuItem(const QObject *window, const char *name)
+{
+    return control<QAction>(window, QString::fromLatin1(name));
 }
 
 // The caption of a label; empty when the label is missing (the lookup warns).
@@ -80,14 +88,15 @@ void chooseFile(QAction *command, const QString &name);
 
 // The main() of a test program that drives the windows, as QTEST_MAIN, with the application
 // prepared as the program prepares it.
-#define WINDOWS_TEST_MAIN(TestObject)                                                             \
-  int main(int argc, char *argv[]) {                                                             \
-    QApplication app(argc, argv);                                                                \
-    app.setAttribute(Qt::AA_Use96Dpi, true);                                                     \
-    testing::prepareProgram();                                                                   \
-    TestObject tc;                                                                               \
-    QTEST_SET_MAIN_SOURCE_PATH                                                                   \
-    return QTest::qExec(&tc, argc, argv);                                                        \
-  }
+#define WINDOWS_TEST_MAIN(TestObject) \
+    int main(int argc, char *argv[]) \
+    { \
+        QApplication app(argc, argv); \
+        app.setAttribute(Qt::AA_Use96Dpi, true); \
+        testing::prepareProgram(); \
+        TestObject tc; \
+        QTEST_SET_MAIN_SOURCE_PATH \
+        return QTest::qExec(&tc, argc, argv); \
+    }
 
 Q_DECLARE_METATYPE(testing::Act)
