@@ -16,6 +16,12 @@ bool isClickRelease(QWidget *widget, QMouseEvent *event, bool &pressed)
 
 } // namespace
 
+ClickableLabel::ClickableLabel(QWidget *parent)
+    : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+}
+
 void ClickableLabel::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;

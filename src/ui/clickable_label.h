@@ -9,7 +9,8 @@ class ClickableLabel : public QLabel
 {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    // Its caption is plain text, as every label's.
+    explicit ClickableLabel(QWidget *parent = nullptr);
 
 signals:
     void clicked();

@@ -4,6 +4,7 @@ namespace ui {
 
 void copyLabelProperties(const QLabel &from, QLabel &to)
 {
+    to.setTextFormat(from.textFormat());
     to.setText(from.text());
     to.setPalette(from.palette());
     to.setAutoFillBackground(from.autoFillBackground());

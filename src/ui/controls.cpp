@@ -2,6 +2,11 @@
 
 namespace ui {
 
+void setPlainToolTip(QWidget *widget, const QString &text)
+{
+    widget->setToolTip(text.isEmpty() ? QString() : Qt::convertFromPlainText(text));
+}
+
 void makeFixedWindow(QWidget *window, const QString &caption, double width, double height)
 {
     window->setWindowTitle(caption);

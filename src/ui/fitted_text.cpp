@@ -1,5 +1,7 @@
 #include "ui/fitted_text.h"
 
+#include "ui/controls.h"
+
 #include <QFontMetrics>
 #include <QLabel>
 
@@ -27,14 +29,14 @@ void showOnOneLine(QLabel *label, const QFont &font, double smallestPoints, cons
             break;
     }
     if (fits(label)) {
-        label->setToolTip({});
+        setPlainToolTip(label, {});
         label->setAccessibleDescription(description);
         return;
     }
     const QFontMetrics metrics(shown);
     const int frameAndIndent = label->sizeHint().width() - metrics.horizontalAdvance(text);
     label->setText(metrics.elidedText(text, Qt::ElideRight, label->width() - frameAndIndent));
-    label->setToolTip(text);
+    setPlainToolTip(label, text);
     label->setAccessibleDescription(text);
 }
 

@@ -24,6 +24,8 @@ int MsgBox(const QString &text, int style)
 
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(QApplication::applicationDisplayName());
+    // Names and words inside a message come from files and users: never markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (style) {
     case vbYesNoQuestion:
