@@ -6,8 +6,8 @@
 
 namespace ui {
 
-// A picture file (or a resource) loaded by path; a missing or unreadable file gives an empty
-// picture, never an error.
+// A picture file (or a resource) loaded by path; a missing, unreadable, oversized or
+// non-regular file (a pipe, a device) gives an empty picture at once, never an error or a wait.
 QPixmap LoadPicture(const QString &path);
 
 // An image control: shows its picture at the picture's own size, from its top-left corner,
