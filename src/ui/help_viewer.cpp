@@ -2,12 +2,28 @@
 
 #include "ui/file_system.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QKeyEvent>
 #include <QList>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTextBrowser>
+
+#include <algorithm>
 
 namespace ui {
 namespace {
+
+// A help file is a few pages of text; Qt lays out 512 KB of it in a fraction of a second.
+constexpr qint64 helpFileBytes = 512 << 10;
+// A picture of the help is a screenshot or a drawing.
+constexpr qint64 helpResourceBytes = 8 << 20;
+// Qt's layout of nested tables doubles in time with each level (about 10 ms at 8 levels,
+// seconds at 16), and deep nesting of lists and blocks costs too: a help file has no need of it.
+constexpr int deepestTables = 8;
+constexpr int deepestBlocks = 32;
 
 QString &applicationHelpFile()
 {
@@ -15,9 +31,77 @@ QString &applicationHelpFile()
     return path;
 }
 
+// The help window. Everything it shows comes from the help file's own folder: a picture or a
+// style sheet named anywhere else, or one that is not an ordinary file, is not read, and a link
+// leads only to a place in the help itself. Esc closes it, as it closes a dialog.
+class HelpBrowser : public QTextBrowser
+{
+public:
+    HelpBrowser()
+    {
+        setOpenLinks(false);
+        connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::followLink);
+    }
+
+    void showFile(const QString &path, const QString &html)
+    {
+        m_folder = QFileInfo(path).absolutePath();
+        setHtml(html);
+    }
+
+protected:
+    // A name Qt gets nothing for it opens itself, as a picture file: so a picture that is
+    // refused or cannot be read is an empty one, and any other resource an empty text.
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        const QString path = pathInFolder(name);
+        const FileBytes file = path.isEmpty() ? FileBytes {} : readWholeFile(path, helpResourceBytes);
+        const bool read = !path.isEmpty() && file.ok();
+        if (type != QTextDocument::ImageResource)
+            return read ? QString::fromUtf8(file.bytes) : QString();
+        QImage picture = read ? QImage::fromData(file.bytes) : QImage();
+        if (picture.isNull()) {
+            picture = QImage(1, 1, QImage::Format_ARGB32);
+            picture.fill(Qt::transparent);
+        }
+        return picture;
+    }
+
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+            close();
+            return;
+        }
+        QTextBrowser::keyPressEvent(event);
+    }
+
+private:
+    // The file a relative or file: name stands for, when it lies in the help's folder.
+    QString pathInFolder(const QUrl &name) const
+    {
+        if (m_folder.isEmpty() || !(name.scheme().isEmpty() || name.isLocalFile()))
+            return {};
+        const QString local = name.isLocalFile() ? name.toLocalFile() : name.path();
+        const QString folder = QFileInfo(m_folder).canonicalFilePath();
+        const QString path = QFileInfo(QDir(m_folder).absoluteFilePath(local)).canonicalFilePath();
+        if (folder.isEmpty() || !path.startsWith(folder + QLatin1Char('/')))
+            return {};
+        return path;
+    }
+
+    void followLink(const QUrl &link)
+    {
+        if (link.scheme().isEmpty() && link.path().isEmpty() && link.hasFragment())
+            scrollToAnchor(link.fragment());
+    }
+
+    QString m_folder;
+};
+
 struct Viewer
 {
-    QPointer<QTextBrowser> window;
+    QPointer<HelpBrowser> window;
     QList<QPointer<QWidget>> owners;
 };
 
@@ -27,9 +111,9 @@ Viewer &viewer()
     return v;
 }
 
-QTextBrowser *makeWindow()
+HelpBrowser *makeWindow()
 {
-    auto *window = new QTextBrowser;
+    auto *window = new HelpBrowser;
     window->setObjectName(QStringLiteral("helpViewer"));
     window->setWindowFlag(Qt::Window);
     window->setWindowTitle(QStringLiteral("Pindrel Help - วิธีใช้โปรแกรม"));
@@ -39,9 +123,6 @@ QTextBrowser *makeWindow()
     window->resize(640, 520);
     return window;
 }
-
-// A help file is a page of text; anything far larger is not one.
-constexpr qint64 helpFileBytes = 4 << 20;
 
 QString describe(FileBytes::Problem problem)
 {
@@ -61,6 +142,34 @@ QString describe(FileBytes::Problem problem)
     return {};
 }
 
+// How deep the tables, and the lists and blocks, of the text are nested at most.
+std::pair<int, int> deepestNesting(const QString &html)
+{
+    static const QRegularExpression tag(QStringLiteral("<(/?)(table|ul|ol|dl|div|blockquote)\\b"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    int tables = 0, blocks = 0, mostTables = 0, mostBlocks = 0;
+    for (const QRegularExpressionMatch &m : tag.globalMatch(html)) {
+        const int step = m.capturedView(1).isEmpty() ? 1 : -1;
+        if (m.capturedView(2).compare(QLatin1String("table"), Qt::CaseInsensitive) == 0)
+            mostTables = std::max(mostTables, tables = std::max(0, tables + step));
+        mostBlocks = std::max(mostBlocks, blocks = std::max(0, blocks + step));
+    }
+    return {mostTables, mostBlocks};
+}
+
+// Why the help file's bytes are no help to show; empty when they are.
+QString problemOf(const FileBytes &file, const QString &html)
+{
+    if (!file.ok())
+        return file.error.isEmpty() ? describe(file.problem) : file.error;
+    if (html.trimmed().isEmpty())
+        return QStringLiteral("the file is empty");
+    const auto [tables, blocks] = deepestNesting(html);
+    if (tables > deepestTables || blocks > deepestBlocks)
+        return QStringLiteral("its tables or lists are nested too deeply to be shown");
+    return {};
+}
+
 QString missingFileText(const QString &path, const QString &reason)
 {
     return QStringLiteral("<h2>ขออภัย เปิดไฟล์วิธีใช้ไม่ได้</h2>"
@@ -72,14 +181,12 @@ QString missingFileText(const QString &path, const QString &reason)
 
 // Reads the file afresh each time, so a help file put right while the program runs is seen;
 // a new text opens at its top, where the contents are.
-void showContents(QTextBrowser *window, const QString &path)
+void showContents(HelpBrowser *window, const QString &path)
 {
     const FileBytes file = readWholeFile(path, helpFileBytes);
-    if (file.ok())
-        window->setHtml(QString::fromUtf8(file.bytes));
-    else
-        window->setHtml(
-            missingFileText(path, file.error.isEmpty() ? describe(file.problem) : file.error));
+    const QString html = file.ok() ? QString::fromUtf8(file.bytes) : QString();
+    const QString problem = problemOf(file, html);
+    window->showFile(path, problem.isEmpty() ? html : missingFileText(path, problem));
 }
 
 void forgetClosedOwners()
