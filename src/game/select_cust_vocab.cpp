@@ -3,13 +3,13 @@
 #include "storage/pindrel_module.h"
 #include "storage/vocabulary_reader.h"
 #include "ui/controls.h"
+#include "ui/file_list.h"
 #include "ui/file_system.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
 #include "ui/twips.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 
 SelectCustVocab::SelectCustVocab()
@@ -17,8 +17,7 @@ SelectCustVocab::SelectCustVocab()
     ui::makeFixedWindow(this, QStringLiteral("Choose data file"), 4680, 3195);
     Label1 = ui::addLabel(this, "Label1", QStringLiteral("เลือกไฟล์ข้อมูลที่ต้องการ"), {600, 240, 3495, 495});
     Label1->setFont(ui::font(QStringLiteral("MS Sans Serif"), 14.25, true));
-    File1 = ui::addControl<QListWidget>(this, "File1", {600, 840, 1935, 1980});
-    File1->setSelectionMode(QAbstractItemView::SingleSelection);
+    File1 = ui::addControl<ui::FileList>(this, "File1", {600, 840, 1935, 1980});
     cmdOK = ui::addButton(this, this, "cmdOK", QStringLiteral("OK"), {3000, 960, 1335, 495},
                           &SelectCustVocab::cmdOK_Click);
     cmdCancel = ui::addButton(this, this, "cmdCancel", QStringLiteral("Cancel"),
@@ -32,13 +31,12 @@ void SelectCustVocab::Form_Load()
     const QString folder = ui::customVocabFolder();
     if (!ui::folderExists(folder))
         ui::makeFolder(folder);
-    File1->addItems(ui::matchingFiles(folder, QStringLiteral("*.txt")));
+    File1->setFolder(folder, QStringLiteral("*.txt"));
 }
 
 void SelectCustVocab::cmdOK_Click()
 {
-    const QList<QListWidgetItem *> selected = File1->selectedItems();
-    pindrelModule::strFileInUse = selected.isEmpty() ? QString() : selected.first()->text();
+    pindrelModule::strFileInUse = File1->selectedName();
     if (pindrelModule::strFileInUse.isEmpty()) {
         ui::MsgBox(QStringLiteral("You must choose a file."), ui::vbOKInformation);
         return;

@@ -6,8 +6,10 @@
 #include <QWidget>
 
 class QLabel;
-class QListWidget;
 class QPushButton;
+namespace ui {
+class FileList;
+}
 
 // The chooser of a vocabulary the user made: form "frmSelectCustVocab". Its OK reopens the
 // main window on the chosen file.
@@ -31,7 +33,7 @@ private:
     void cmdCancel_Click();
 
     QLabel *Label1 = nullptr;
-    QListWidget *File1 = nullptr;
+    ui::FileList *File1 = nullptr;
     QPushButton *cmdOK = nullptr;
     QPushButton *cmdCancel = nullptr;
 };

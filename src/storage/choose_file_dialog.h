@@ -6,8 +6,10 @@
 #include <QWidget>
 
 class QLabel;
-class QListWidget;
 class QPushButton;
+namespace ui {
+class FileList;
+}
 
 // The edit chooser: form "frmChooseFile". Loads a custom vocabulary file into the entry
 // store and opens the editor on it in edit mode.
@@ -24,13 +26,14 @@ public:
 
 signals:
     // A file was chosen and read: the editor is to open on it in edit mode (the shell does that).
-    void fileChosen(const QString &fileName, const QList<VocabEntry> &entries);
+    void fileChosen(const QString &fileName, const QList<VocabEntry> &entries,
+                    const ui::FileStamp &asRead);
 
 private:
     void cmdOK_Click();
     void cmdCancel_Click();
 
-    QListWidget *ChooseFile = nullptr;
+    ui::FileList *ChooseFile = nullptr;
     QPushButton *cmdOK = nullptr;
     QPushButton *cmdCancel = nullptr;
     QLabel *Label1 = nullptr;

@@ -3,6 +3,7 @@
 #include "storage/pindrel_module.h"
 #include "storage/save_name.h"
 #include "ui/controls.h"
+#include "ui/file_list.h"
 #include "ui/file_system.h"
 #include "ui/message_box.h"
 #include "ui/one_line_box.h"
@@ -10,14 +11,12 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 SaveDialog::SaveDialog()
 {
     ui::makeFixedWindow(this, QStringLiteral("Save"), 7380, 3780);
-    File1 = ui::addControl<QListWidget>(this, "File1", {1800, 840, 2415, 1770});
-    File1->setSelectionMode(QAbstractItemView::SingleSelection);
+    File1 = ui::addControl<ui::FileList>(this, "File1", {1800, 840, 2415, 1770});
     // A click names the file also when it is the one already selected; keys select too.
     connect(File1, &QListWidget::itemClicked, this, [this] { File1_Click(); });
     connect(File1, &QListWidget::itemSelectionChanged, this, &SaveDialog::File1_Click);
@@ -42,14 +41,13 @@ void SaveDialog::Form_Load()
     const QString folder = ui::customVocabFolder();
     if (!pindrelModule::DirExists(folder))
         ui::makeFolder(folder);
-    File1->addItems(ui::matchingFiles(folder, QStringLiteral("*.txt")));
+    File1->setFolder(folder, QStringLiteral("*.txt"));
 }
 
 void SaveDialog::File1_Click()
 {
-    const QList<QListWidgetItem *> selected = File1->selectedItems();
-    if (!selected.isEmpty())
-        Text1->setText(selected.first()->text());
+    if (!File1->selectedName().isEmpty())
+        Text1->setText(File1->selectedName());
 }
 
 void SaveDialog::cmdSave_Click()
@@ -67,9 +65,7 @@ void SaveDialog::cmdSave_Click()
                                  ui::fileNames(ui::customVocabFolder()))
              .isNull()) {
         msgAnswer = static_cast<qint16>(
-            ui::MsgBox(QStringLiteral("The file, ") + strFileName
-                           + QStringLiteral(", exists. Do you want to overwrite it?"),
-                       ui::vbYesNoQuestion));
+            ui::MsgBox(save_name::overwriteQuestion(strFileName), ui::vbYesNoQuestion));
         if (msgAnswer != ui::vbYes)
             return;
     }

@@ -6,8 +6,10 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
+namespace ui {
+class FileList;
+}
 
 // The save dialog: form "frmSave". The user names a new vocabulary file; the name checks
 // pass it on to SaveData.
@@ -31,7 +33,7 @@ private:
     void cmdSave_Click();
     void Command2_Click();
 
-    QListWidget *File1 = nullptr;
+    ui::FileList *File1 = nullptr;
     QLabel *Label1 = nullptr;
     QPushButton *cmdSave = nullptr;
     QPushButton *Command2 = nullptr;
