@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace ui {
 
 void centreOnScreen(QWidget *window)
@@ -13,8 +15,10 @@ void centreOnScreen(QWidget *window)
     const QRect area = screen->geometry();
     window->adjustSize();
     const QSize size = window->frameGeometry().size().expandedTo(window->size());
-    window->move(area.x() + (area.width() - size.width()) / 2,
-                 area.y() + (area.height() - size.height()) / 2);
+    // A window larger than the screen keeps its top-left corner, where its caption and menu
+    // are, on the screen.
+    window->move(area.x() + std::max(0, (area.width() - size.width()) / 2),
+                 area.y() + std::max(0, (area.height() - size.height()) / 2));
 }
 
 } // namespace ui
