@@ -102,6 +102,7 @@ private slots:
         if (disk) // fills the rest of the room
             folder.writeCustom(QStringLiteral("filler"), QByteArray(64 * 1024, 'x'));
         module::strEditFile = edited;
+        module::editFileAsRead = ui::stampOf(ui::readWholeFile(folder.customPath(edited), 1 << 20));
         if (edited.isEmpty()) {
             module::arrVocab = {"Vocab", "cat"};
             module::arrHint01 = {"Hint One", setup == u"emoji" ? "🐶" : " x|y "};

@@ -7,6 +7,7 @@
 #include "ui/forms.h"
 #include "ui/message_box.h"
 #include "ui/one_line_box.h"
+#include "ui/text_lines.h"
 #include "ui/twips.h"
 #include "ui/virtual_key.h"
 
@@ -99,7 +100,7 @@ void VocabEditor::Form_Load()
         pindrelModule::arrHint01 = QStringList {QStringLiteral("Hint One")};
         pindrelModule::arrHint02 = QStringList {QStringLiteral("Hint Two")};
     } else {
-        setWindowTitle(QStringLiteral("แก้ไขข้อมูลในไฟล์ ") + pindrelModule::strEditFile);
+        setWindowTitle(QStringLiteral("แก้ไขข้อมูลในไฟล์ ") + ui::joinLines(pindrelModule::strEditFile));
         QFont heading = lblHeading->font();
         heading.setBold(false);
         lblHeading->setFont(heading);

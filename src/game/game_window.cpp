@@ -141,6 +141,7 @@ void GameWindow::Form_Load()
     const QString customFolder = ui::customVocabFolder();
     if (!pindrelModule::DirExists(customFolder))
         ui::makeFolder(customFolder);
+    ui::removeStaleTemporaryFiles(customFolder);
     const QString firstCustomFile = ui::firstMatch(customFolder, QStringLiteral("*.txt"));
     const bool canSave = ui::folderWritable(customFolder);
     if (!canSave)

@@ -5,6 +5,7 @@
 #include "storage/vocabulary_reader.h"
 #include "ui/file_system.h"
 #include "ui/picture.h"
+#include "ui/text_lines.h"
 #include "ui/twips.h"
 
 #include <QLabel>
@@ -22,7 +23,8 @@ const QString fileInUseCaption = QStringLiteral("กำลังใช้ข้�
 bool GameWindow::RetrieveData(const QString &path, bool builtIn)
 {
     const QString previousCaption = lblFileInUse->text();
-    lblFileInUse->setText(fileInUseCaption + ui::shortName(path));
+    // A name may hold a line break: on one line, it is shown whole.
+    lblFileInUse->setText(fileInUseCaption + ui::joinLines(ui::shortName(path)));
     std::optional<QList<VocabEntry>> entries = std::exchange(m_checkedEntries, std::nullopt);
     if (!entries)
         entries = readVocabulary(path, builtIn ? VocabularyUse::BuiltIn : VocabularyUse::Custom);

@@ -106,10 +106,12 @@ void Navigation::openGameOn(const QString &fileName, const QList<VocabEntry> &en
 
 // The edit chooser read the file: its entries become the store, and the editor opens on it in
 // edit mode. An editor already open starts afresh, so that its caption and browsing match.
-void Navigation::openEditorOn(const QString &fileName, const QList<VocabEntry> &entries)
+void Navigation::openEditorOn(const QString &fileName, const QList<VocabEntry> &entries,
+                              const ui::FileStamp &asRead)
 {
     unload<VocabEditor>();
     pindrelModule::strEditFile = fileName;
+    pindrelModule::editFileAsRead = asRead;
     vocabulary_file::Columns store = vocabulary_file::columns(entries);
     pindrelModule::arrVocab = std::move(store.words);
     pindrelModule::arrHint01 = std::move(store.hints01);

@@ -23,7 +23,8 @@ private:
 
     // Hand-overs (navigation.cpp).
     void openGameOn(const QString &fileName, const QList<VocabEntry> &entries);
-    void openEditorOn(const QString &fileName, const QList<VocabEntry> &entries);
+    void openEditorOn(const QString &fileName, const QList<VocabEntry> &entries,
+                      const ui::FileStamp &asRead);
     void reopenAfterSave();
     void closeWithMainWindow();
     static void markVocabularyInUse(GameWindow *game);

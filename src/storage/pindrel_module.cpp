@@ -13,6 +13,7 @@ QStringList arrVocab;
 QStringList arrHint01;
 QStringList arrHint02;
 QString strEditFile;
+ui::FileStamp editFileAsRead;
 
 bool DirExists(const QString &path)
 {
@@ -35,8 +36,9 @@ QString firstUnencodableCharacter(qsizetype index)
     return {};
 }
 
-// Why the store cannot be written as it is, and which entry to correct; nothing is written.
-void reportUnwritable(const vocabulary_file::Text &text)
+// Why the store cannot be written as it is, and which entry to correct, counted from 1 as the
+// user counts them (first: the store's first entry written); nothing is written.
+void reportUnwritable(const vocabulary_file::Text &text, qsizetype first)
 {
     using P = vocabulary_file::Text::Problem;
     if (text.problem == P::TooLarge) {
@@ -69,7 +71,7 @@ void reportUnwritable(const vocabulary_file::Text &text)
         QStringLiteral("คำศัพท์ลำดับที่ %1 (\"%2\") %3 "
                        "จึงยังไม่ได้บันทึกข้อมูล กรุณาแก้คำศัพท์นี้ก่อนครับ\n\n"
                        "Entry %1 (\"%2\") %4. Nothing was saved; please correct that entry first.")
-            .arg(index)
+            .arg(index - first + 1)
             .arg(arrVocab.at(index), thai, english),
         ui::vbOKExclamation);
 }
@@ -97,6 +99,29 @@ QString prepareCustomVocabFolder()
     return {};
 }
 
+// A save that would replace what the user has not seen asks first: another file than the one
+// being edited (its name cut at the first dot names another), or the file being edited when it
+// was changed on disk since it was opened, by another copy of the program say. No keeps all.
+bool mayReplace(const QString &target)
+{
+    const QString path = ui::customVocabPath(target);
+    if (strEditFile.isEmpty() || !ui::fileExists(path))
+        return true;
+    if (target != strEditFile)
+        return ui::MsgBox(save_name::overwriteQuestion(target), ui::vbYesNoQuestion) == ui::vbYes;
+    if (ui::unchangedSince(path, editFileAsRead, vocabulary_file::maxFileBytes))
+        return true;
+    return ui::MsgBox(QStringLiteral("ไฟล์ \"%1\" ถูกแก้ไขไปแล้วหลังจากที่เปิดขึ้นมาแก้ไขที่นี่ "
+                                     "(อาจมีโปรแกรมอีกหน้าต่างหนึ่งบันทึกทับ) "
+                                     "ต้องการบันทึกทับด้วยคำศัพท์ในหน้าต่างนี้หรือไม่\n\n"
+                                     "The file \"%1\" has been changed since it was opened here "
+                                     "(perhaps another copy of the program saved it). Do you want "
+                                     "to replace it with the entries in this editor?")
+                          .arg(target),
+                      ui::vbYesNoQuestion)
+        == ui::vbYes;
+}
+
 } // namespace
 
 bool SaveData(QString &fileName)
@@ -106,7 +131,7 @@ bool SaveData(QString &fileName)
     const vocabulary_file::Text text
         = vocabulary_file::entriesText(arrVocab, arrHint01, arrHint02, first, last);
     if (!text.ok()) {
-        reportUnwritable(text);
+        reportUnwritable(text, first);
         return false;
     }
 
@@ -116,6 +141,8 @@ bool SaveData(QString &fileName)
     const QString existing
         = save_name::existingName(typedTarget, ui::fileNames(ui::customVocabFolder()));
     const QString target = existing.isNull() ? typedTarget : existing;
+    if (reason.isNull() && !mayReplace(target))
+        return false;
     if (reason.isNull())
         reason = ui::writeFileAtomically(ui::customVocabPath(target), text.bytes);
     if (!reason.isNull()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/file_system.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +18,8 @@ extern QStringList arrHint01;
 extern QStringList arrHint02;
 // Empty: the editor makes a new vocabulary; otherwise the name of the file being edited.
 extern QString strEditFile;
+// What that file held when it was opened: a save asks before it replaces a file changed since.
+extern ui::FileStamp editFileAsRead;
 
 bool DirExists(const QString &path);
 

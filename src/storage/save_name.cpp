@@ -67,6 +67,12 @@ QString existingName(const QString &target, const QStringList &names)
     return {};
 }
 
+QString overwriteQuestion(const QString &name)
+{
+    return QStringLiteral("The file, ") + name
+        + QStringLiteral(", exists. Do you want to overwrite it?");
+}
+
 Problem check(const QString &typed)
 {
     if (typed.isEmpty())

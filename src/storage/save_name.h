@@ -15,6 +15,9 @@ QString targetFileName(const QString &typed);
 // case are one file: a save replaces it under its own name rather than write a twin beside it.
 QString existingName(const QString &target, const QStringList &names);
 
+// The question before a save replaces the file of that name.
+QString overwriteQuestion(const QString &name);
+
 // The refusals, in the order the dialog tests them.
 enum class Problem {
     None,

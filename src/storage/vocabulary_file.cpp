@@ -138,8 +138,11 @@ Contents read(const QString &path, int fieldCount)
     using FileProblem = ui::FileBytes::Problem;
     const ui::FileBytes file = ui::readWholeFile(path, maxFileBytes);
     switch (file.problem) {
-    case FileProblem::None:
-        return parse(file.bytes, fieldCount);
+    case FileProblem::None: {
+        Contents contents = parse(file.bytes, fieldCount);
+        contents.stamp = ui::stampOf(file);
+        return contents;
+    }
     case FileProblem::Missing:
         return refused(Problem::Missing);
     case FileProblem::Folder:

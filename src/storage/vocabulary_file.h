@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/file_system.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -53,6 +55,7 @@ struct Contents
     QList<VocabEntry> entries;
     Problem problem = Problem::None;
     QString systemReason; // for Unreadable
+    ui::FileStamp stamp;  // what read() found in the file, so a save can tell if it changed since
     bool ok() const { return problem == Problem::None; }
 };
 

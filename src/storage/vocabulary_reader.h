@@ -12,4 +12,6 @@ enum class VocabularyUse {
     Editing, // loaded into the editor: three fields, and an empty file is a vocabulary to begin
 };
 
-std::optional<QList<VocabEntry>> readVocabulary(const QString &path, VocabularyUse use);
+// stamp, if given, receives what the file held, so that a save can tell whether it changed since.
+std::optional<QList<VocabEntry>> readVocabulary(const QString &path, VocabularyUse use,
+                                                ui::FileStamp *stamp = nullptr);

@@ -1,11 +1,12 @@
 #include "ui/file_system.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
-#include <QStandardPaths>
 
 #include <cerrno>
 #include <cstring>
@@ -63,8 +64,15 @@ QString customVocabFolder()
 {
     if (folderWritable(programFolder()))
         return programPath(QStringLiteral("Custom Vocab"));
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QStringLiteral("/pindrel/Custom Vocab");
+    return userDataFolder() + QStringLiteral("/Custom Vocab");
+}
+
+QString userDataFolder()
+{
+    const QString home = qEnvironmentVariable("XDG_DATA_HOME");
+    const QString dataHome
+        = QDir::isAbsolutePath(home) ? home : QDir::homePath() + QStringLiteral("/.local/share");
+    return QDir::cleanPath(dataHome) + QStringLiteral("/pindrel");
 }
 
 QString customVocabPath(const QString &name)
@@ -145,6 +153,7 @@ FileBytes readWholeFile(const QString &path, qint64 maxBytes)
         return {{}, Problem::TooLarge, {}};
 
     FileBytes result;
+    result.modified = qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
     result.bytes.reserve(static_cast<qsizetype>(status.st_size));
     char buffer[64 * 1024];
     for (;;) {
@@ -161,13 +170,49 @@ FileBytes readWholeFile(const QString &path, qint64 maxBytes)
     }
 }
 
+FileStamp stampOf(const FileBytes &file)
+{
+    if (!file.ok())
+        return {};
+    return {true, file.bytes.size(), file.modified,
+            QCryptographicHash::hash(file.bytes, QCryptographicHash::Sha256)};
+}
+
+bool unchangedSince(const QString &path, const FileStamp &stamp, qint64 maxBytes)
+{
+    struct stat status
+    { };
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return !stamp.exists && errno == ENOENT;
+    const qint64 modified = qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+    if (stamp.exists && status.st_size == stamp.size && modified == stamp.modified)
+        return true;
+    const FileStamp now = stampOf(readWholeFile(path, maxBytes));
+    return now.exists == stamp.exists && now.digest == stamp.digest;
+}
+
+namespace {
+// A short hidden name: the target's own name may already be as long as a name can be.
+constexpr char temporaryPattern[] = ".pindrel-XXXXXX";
+} // namespace
+
+void removeStaleTemporaryFiles(const QString &folder)
+{
+    const QDateTime stale = QDateTime::currentDateTime().addSecs(-60);
+    const QString pattern = QString::fromLatin1(temporaryPattern).replace(u'X', u'?');
+    const QDir dir(folder);
+    for (const QFileInfo &file : dir.entryInfoList({pattern}, QDir::Files | QDir::Hidden)) {
+        if (!file.isSymLink() && file.lastModified() < stale)
+            QFile::remove(file.absoluteFilePath());
+    }
+}
+
 QString writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
     const QFileInfo target(path);
     if (target.isDir() && !target.isSymLink())
         return QStringLiteral("a folder of that name is in the way");
-    // A short hidden name: the target's own name may already be as long as a name can be.
-    QByteArray temporary = QFile::encodeName(target.absolutePath()) + "/.pindrel-XXXXXX";
+    QByteArray temporary = QFile::encodeName(target.absolutePath()) + '/' + temporaryPattern;
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return systemReason(errno);
