@@ -16,6 +16,7 @@ packages=(
   libbenchmark-dev clang libclang-rt-14-dev
   libxtst-dev  # the start-up probe clicks the splash through XTEST
   dpkg-dev appstream
+  librsvg2-bin  # the icon's sizes from its scalable picture
 )
 
 missing=()

@@ -49,7 +49,8 @@ files_lie_where_the_install_puts_them() {
   for file in usr/lib/pindrel/pindrel usr/lib/pindrel/school.txt usr/lib/pindrel/house.txt \
     usr/lib/pindrel/animals.txt usr/lib/pindrel/00.jpg usr/lib/pindrel/09.jpg \
     usr/lib/pindrel/help04.hlp usr/share/applications/pindrel.desktop \
-    usr/share/icons/hicolor/256x256/apps/pindrel.png; do
+    usr/share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/pindrel.png \
+    usr/share/icons/hicolor/scalable/apps/pindrel.svg; do
     [ -f "$root/$file" ] || { problem "no $file"; ok=1; }
   done
   target=$(readlink "$root/usr/bin/pindrel")
@@ -73,25 +74,30 @@ program_is_stripped() {
   fi
 }
 
-# Fault: the menu entry starts a path of the build machine (CPack's staging), or is invalid.
+# Fault: the menu entry starts a path of the build machine (CPack's staging), or
+# desktop-file-validate has anything to say of it, a hint included.
 menu_entry_starts_the_installed_command() {
   local ok=0 desktop="$root/usr/share/applications/pindrel.desktop" complaints
   grep -qx 'Exec="/usr/bin/pindrel"' "$desktop" ||
     { problem "the menu entry's $(grep '^Exec=' "$desktop")"; ok=1; }
-  complaints=$(desktop-file-validate "$desktop" | grep -v ': hint: ')
+  complaints=$(desktop-file-validate "$desktop" 2>&1)
   [ -z "$complaints" ] || { problem "desktop-file-validate: $complaints"; ok=1; }
   return $ok
 }
 
-# Fault: AppStream rejects the metadata, its launchable names no entry, or its release is old.
+# Fault: AppStream finds anything amiss in the metadata (pedantic issues included), its
+# launchable names no entry, or its release is old.
 metainfo_validates_and_describes_this_release() {
   local ok=0 metainfo newest
   metainfo=$(find "$root/usr/share/metainfo" -name '*.metainfo.xml' | head -n1)
   [ -n "$metainfo" ] || { problem "no metainfo"; return 1; }
-  appstreamcli validate --no-net "$metainfo" >"$work/validate.log" 2>&1 ||
+  # --strict fails on an issue of any severity but pedantic; a pedantic one fails by its line.
+  appstreamcli validate --pedantic --strict --no-net "$metainfo" >"$work/validate.log" 2>&1 &&
+    ! grep -q '^ *[EWIP]: ' "$work/validate.log" ||
     { problem "appstreamcli validate: $(cat "$work/validate.log")"; ok=1; }
   # The whole tree: the launchable must name a menu entry that the package holds.
-  appstreamcli validate-tree --no-net "$root" >"$work/validate-tree.log" 2>&1 ||
+  appstreamcli validate-tree --pedantic --strict --no-net "$root" >"$work/validate-tree.log" 2>&1 &&
+    ! grep -q '^ *[EWIP]: ' "$work/validate-tree.log" ||
     { problem "appstreamcli validate-tree: $(cat "$work/validate-tree.log")"; ok=1; }
   newest=$(grep -o '<release [^>]*version="[^"]*"' "$metainfo" | head -n1 |
     sed -E 's/.*version="([^"]*)"/\1/')

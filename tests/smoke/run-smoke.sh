@@ -73,7 +73,7 @@ if [ "${1:-}" = "--install" ]; then
   desktop="$prefix/share/applications/pindrel.desktop"
   grep -qx "Exec=\"$prefix/bin/pindrel\"" "$desktop" || fail "the .desktop file does not start $prefix/bin/pindrel"
   if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$desktop" | grep -v ': hint: ' | grep . && fail "the .desktop file is not valid"
+    desktop-file-validate "$desktop" | grep . && fail "the .desktop file is not valid"
   fi
   program="$prefix/bin/pindrel"
   folder="$prefix/lib/pindrel"
