@@ -15,12 +15,13 @@ lost word goes to a list of difficult words with its Thai meaning and an
 example sentence. Three vocabularies come with the game, and a built-in
 editor makes more.]])
 # The DEB generator stages through DESTDIR, so CMAKE_INSTALL_PREFIX stays /usr during the
-# install and the menu entry's Exec line names /usr/bin/pindrel, not the staging folder.
+# install and the menu entry's Exec line names /usr/games/pindrel, not the staging folder.
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Pindrel developers")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Pindrel developers <pindrel@pindrel.org>")
+# A game, started from /usr/games; its menu entry's main category is Game.
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What Qt loads at run time, which dpkg-shlibdeps cannot see in the binary: the platform
