@@ -84,14 +84,15 @@ bench: deps
 screenshots: build
 	bash scripts/take-screenshots.sh $(BUILD) docs/screenshots
 
-# The program folder under PREFIX/lib/pindrel, the command PREFIX/bin/pindrel, the menu entry
-# and the icon under PREFIX/share.
+# The program folder under PREFIX/lib/games/pindrel, its data in PREFIX/share/games/pindrel, the
+# command PREFIX/games/pindrel; the menu entry, the icons and the manual page under PREFIX/share.
 PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 # The Debian package $(BUILD)/pindrel_VERSION_ARCH.deb: the same layout under /usr, with the
-# AppStream metadata; its Depends come from dpkg-shlibdeps and cmake/Packaging.cmake.
+# AppStream metadata, the copyright and the change log; its Depends come from dpkg-shlibdeps
+# and cmake/Packaging.cmake.
 package: build
 	cmake --build $(BUILD) --target package
 

@@ -15,7 +15,9 @@ packages=(
   pulseaudio  # the speech test's private sound server
   libbenchmark-dev clang libclang-rt-14-dev
   libxtst-dev  # the start-up probe clicks the splash through XTEST
-  dpkg-dev appstream
+  dpkg-dev appstream lintian
+  librsvg2-bin  # the icon's sizes from its scalable picture
+  perl  # pod2man: the manual page from its POD source
 )
 
 missing=()

@@ -1,5 +1,5 @@
-// Draws Pindrel's gallows stage pictures, the empty beach picture, the editor's
-// browsing arrows and the application icon.
+// Draws Pindrel's gallows stage pictures, the empty beach picture and the editor's
+// browsing arrows. The icon (data/icons/pindrel.svg) is a drawing of the same scene.
 //
 // Usage: draw_pictures STAGE_DIR RESOURCE_DIR
 //
@@ -41,8 +41,7 @@ QPen figurePen()
     return QPen(kFigure, 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-// The scene is laid out in a 209 pixel high space; the width varies so the
-// square icon can reuse it.
+// The scene is laid out in a 209 pixel high space, in the width given.
 void drawSun(QPainter &p, qreal width)
 {
     const QPointF centre(width - 26, 26);
@@ -196,48 +195,6 @@ QImage arrowImage()
     return img;
 }
 
-// The letter is stroked rather than typeset: fonts would need a platform plugin.
-void drawLetterTile(QPainter &p, const QRectF &tile)
-{
-    p.setPen(QPen(QColor(120, 80, 30), 5));
-    p.setBrush(QColor(250, 232, 180));
-    p.drawRoundedRect(tile, 14, 14);
-    const qreal w = tile.width(), h = tile.height();
-    const QPointF apex(tile.left() + w * 0.5, tile.top() + h * 0.18);
-    const QPointF left(tile.left() + w * 0.22, tile.bottom() - h * 0.17);
-    const QPointF right(tile.right() - w * 0.22, tile.bottom() - h * 0.17);
-    p.setPen(QPen(QColor(30, 40, 90), w * 0.12, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPolyline(QPolygonF {left, apex, right});
-    p.drawLine(QPointF(tile.left() + w * 0.34, tile.top() + h * 0.6),
-               QPointF(tile.right() - w * 0.34, tile.top() + h * 0.6));
-}
-
-QImage iconImage()
-{
-    constexpr int size = 256;
-    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF frame(6, 6, size - 12, size - 12);
-    QPainterPath rounded;
-    rounded.addRoundedRect(frame, 44, 44);
-    p.save();
-    p.setClipPath(rounded);
-    const qreal scale = frame.height() / kHeight;
-    p.translate(frame.topLeft());
-    p.scale(scale, scale);
-    drawScene(p, frame.width() / scale);
-    for (int i = 0; i < 5; ++i) // the empty gallows says which game this is, without a victim
-        kParts[i](p);
-    p.restore();
-    drawLetterTile(p, QRectF(134, 128, 96, 96));
-    p.setPen(QPen(QColor(20, 60, 120), 4));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(rounded);
-    return img;
-}
-
 bool save(const QImage &img, const QString &path, int quality = -1)
 {
     if (img.save(path, nullptr, quality))
@@ -272,6 +229,5 @@ int main(int argc, char *argv[])
     ok = save(stageImage(0), resources.filePath(QStringLiteral("beach.jpg")), jpegQuality) && ok;
     ok = save(right.mirrored(true, false), resources.filePath(QStringLiteral("arrow_left.png"))) && ok;
     ok = save(right, resources.filePath(QStringLiteral("arrow_right.png"))) && ok;
-    ok = save(iconImage(), resources.filePath(QStringLiteral("pindrel.png"))) && ok;
     return ok ? 0 : 1;
 }
