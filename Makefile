@@ -25,7 +25,7 @@ test: build format-check
 # Every C++ file as .clang-format has it; `make format` puts them right.
 FORMATTED = $(shell find src tests bench tools -name '*.cpp' -o -name '*.h')
 format-check: deps
-	clang-format --dry-run --Werror $(FORMATTED)
+	@clang-format --dry-run --Werror $(FORMATTED) && echo "Every C++ file is formatted as .clang-format has it."
 
 format: deps
 	clang-format -i $(FORMATTED)

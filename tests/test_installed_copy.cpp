@@ -8,13 +8,11 @@
 
 using namespace testing;
 
-class InstalledCopyTest : public QObject
+class InstalledCopyTest : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void cleanup() { resetProgram(); }
-
     // Guards against an installed copy whose users cannot make or edit a vocabulary (their files
     // belong in their own data folder, made at start-up), or that writes into its own folder; and
     // against a read-only "Custom Vocab" in a copy of the user's own told as anything but what it
@@ -28,22 +26,20 @@ private slots:
     void aFolderThatCannotBeWrittenTo()
     {
         QFETCH(bool, installed);
-        ProgramFolder folder;
-        folder.writeCustom(QStringLiteral("birds.txt"), "owl|it hoots|at night\r\n");
+        folder().writeCustom(QStringLiteral("birds.txt"), "owl|it hoots|at night\r\n");
         QTemporaryDir home;
         const QByteArray dataHome = QFile::encodeName(home.path());
         qputenv("XDG_DATA_HOME", dataHome);
-        MessageRecorder messages;
         bool timerRunning = true;
-        messages.onMessage = [&](auto &) {
+        messages().onMessage = [&](auto &) {
             if (QWidget *splash = form("frmSplash"))
                 timerRunning = control<QTimer>(splash, "Timer1")->isActive();
         };
         // Root writes anywhere, so as root the program runs as the user "nobody", as a learner runs
         // a copy under /usr: the folders are read-only to it, the data folder its own.
-        const auto setMode = [&folder](mode_t program, mode_t custom) {
-            ::chmod(QFile::encodeName(folder.path()).constData(), program);
-            ::chmod(QFile::encodeName(folder.customPath({})).constData(), custom);
+        const auto setMode = [this](mode_t program, mode_t custom) {
+            ::chmod(QFile::encodeName(folder().path()).constData(), program);
+            ::chmod(QFile::encodeName(folder().customPath({})).constData(), custom);
         };
         setMode(installed ? 0555 : 0777, installed ? 0755 : 0555);
         if (::chown(dataHome.constData(), 65534, 65534) != 0)
@@ -65,7 +61,7 @@ private slots:
                                 menuItem(window, "mnuCreate")->isEnabled()});
         };
         if (!installed) {
-            QCOMPARE(messages.texts,
+            QCOMPARE(messages().texts,
                      QStringList {QStringLiteral(
                          "บันทึกไฟล์ลงในโฟลเดอร์ \"Custom Vocab\" ไม่ได้ จึงเล่นคำศัพท์ที่อยู่ในโฟลเดอร์นั้นได้ "
                          "แต่สร้างและแก้ไขคำศัพท์ไม่ได้\n\nThe folder \"Custom Vocab\" cannot be written "
@@ -77,7 +73,7 @@ private slots:
             return;
         }
         const QString userFolder = home.filePath(QStringLiteral("pindrel/Custom Vocab"));
-        QCOMPARE(messages.texts, QStringList());
+        QCOMPARE(messages().texts, QStringList());
         QVERIFY(QDir(userFolder).exists());
         QCOMPARE(commands(), QList<bool>({false, false, true}));
         menuItem(window, "mnuCreate")->trigger();
@@ -87,13 +83,13 @@ private slots:
         click(form("frmSave"), "cmdSave");
         processDeferredDeletes();
         window = ui::forms::get<GameWindow>();
-        QCOMPARE(messages.texts, QStringList {"บันทึกข้อมูลเรียบร้อยแล้ว"});
+        QCOMPARE(messages().texts, QStringList {"บันทึกข้อมูลเรียบร้อยแล้ว"});
         QFile saved(userFolder + QStringLiteral("/pets.txt"));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), QByteArray("cat|a pet|meows\r\n"));
         QCOMPARE(commands(), QList<bool>({true, true, true}));
         QCOMPARE(caption(window, "lblFileInUse"), QStringLiteral("กำลังใช้ข้อมูลจากไฟล์  pets.txt"));
-        QCOMPARE(QDir(folder.customPath({})).entryList(QDir::Files), QStringList {"birds.txt"});
+        QCOMPARE(QDir(folder().customPath({})).entryList(QDir::Files), QStringList {"birds.txt"});
     }
 };
 

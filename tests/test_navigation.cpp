@@ -14,24 +14,20 @@ static QTextBrowser *helpWindow()
     return nullptr;
 }
 
-class NavigationTest : public QObject
+class NavigationTest : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void cleanup() { resetProgram(); }
-
     // Guards against an OK without a choice, or with a file that cannot be played (no words, or
     // gone since the list was read), that closes the chooser or loses the game in progress; and a
     // switch to a usable file that reads it again, keeps the old score or list, reads meanings
     // from it, or is taken for the end of the program.
     void chooserOpensTheGameOnlyOnAPlayableFileReadOnce()
     {
-        ProgramFolder folder;
         for (const char *name : {"birds.txt", "gone.txt"})
-            folder.writeCustom(QString::fromLatin1(name), "owl|hoots|wise|a meaning|a sentence\r\n");
-        folder.writeCustom(QStringLiteral("blank.txt"), "  \r\n\r\n");
-        MessageRecorder messages;
+            folder().writeCustom(QString::fromLatin1(name), "owl|hoots|wise|a meaning|a sentence\r\n");
+        folder().writeCustom(QStringLiteral("blank.txt"), "  \r\n\r\n");
         int quits = 0;
         const pindrel::ProgramEnd end([&quits] { ++quits; });
         auto *window = ui::forms::Show<GameWindow>();
@@ -40,18 +36,18 @@ private slots:
         click(window, "cmdHint01");
         loseGame(window);
         const QString word = state(window).strWord;
-        QVERIFY(QFile::remove(folder.customPath(QStringLiteral("gone.txt"))));
+        QVERIFY(QFile::remove(folder().customPath(QStringLiteral("gone.txt"))));
         for (const QString &file :
              {QString(), QStringLiteral("gone.txt"), QStringLiteral("blank.txt")}) {
-            messages.clear();
+            messages().clear();
             if (!file.isEmpty())
                 selectItem(control<QListWidget>(dialog, "File1"), file);
             click(dialog, "cmdOK");
             processDeferredDeletes();
-            QCOMPARE(messages.styles, QList<int> {file.isEmpty() ? 64 : 48});
-            QVERIFY2(file.isEmpty() ? messages.texts.first() == u"You must choose a file."
-                                    : messages.texts.first().contains(file),
-                     qPrintable(messages.texts.first()));
+            QCOMPARE(messages().styles, QList<int> {file.isEmpty() ? 64 : 48});
+            QVERIFY2(file.isEmpty() ? messages().texts.first() == u"You must choose a file."
+                                    : messages().texts.first().contains(file),
+                     qPrintable(messages().texts.first()));
             QVERIFY(mainWindow() == window && dialog->isVisible() && state(window).strWord == word);
             QCOMPARE(board(window), QStringLiteral("panel 1, keys 0, hints 00, score -1, list 1"));
         }
@@ -75,10 +71,8 @@ private slots:
     // while nothing is loaded), whatever was clicked, cancelled or could not be read.
     void exactlyOneCheckMarkNamesTheVocabularyInPlay()
     {
-        ProgramFolder folder;
-        folder.writeCustom(QStringLiteral("birds.txt"), "owl|hoots|at night\r\n");
-        MessageRecorder messages;
-        QFile::rename(folder.filePath("school.txt"), folder.filePath("school.off"));
+        folder().writeCustom(QStringLiteral("birds.txt"), "owl|hoots|at night\r\n");
+        QFile::rename(folder().filePath("school.txt"), folder().filePath("school.off"));
         ui::forms::Show<GameWindow>();
         const auto marks = [] { // the checked items, by the letter of their vocabulary
             QString checked;
@@ -114,9 +108,9 @@ private slots:
             else if (act == u"<")
                 click(form("frmSelectCustVocab"), "cmdCancel");
             else if (act.startsWith(u'-'))
-                QFile::remove(folder.filePath(act.mid(1)));
+                QFile::remove(folder().filePath(act.mid(1)));
             else if (act == u"school")
-                QFile::rename(folder.filePath("school.off"), folder.filePath("school.txt"));
+                QFile::rename(folder().filePath("school.off"), folder().filePath("school.txt"));
             else if (act == u"+")
                 chooseFile(menuItem(mainWindow(), "mnuCustVocab"), QStringLiteral("birds.txt"));
             else if (act == u"!") {
@@ -147,8 +141,7 @@ private slots:
     void menuCommandsThenClosingEndEverything()
     {
         QFETCH(Act, close);
-        ProgramFolder folder;
-        folder.writeCustom(QStringLiteral("birds.txt"), "owl|hoots|wise\r\n");
+        folder().writeCustom(QStringLiteral("birds.txt"), "owl|hoots|wise\r\n");
         pindrelModule::strFileInUse = pindrelModule::strEditFile = QStringLiteral("birds.txt");
         int quits = 0;
         const pindrel::ProgramEnd end([&quits] { ++quits; });
@@ -160,7 +153,7 @@ private slots:
         menuItem(window, "mnuContents")->trigger();
         QCOMPARE(helpWindow(), help);
         QCOMPARE(help->verticalScrollBar()->value(), 0);
-        QVERIFY(QFile::remove(folder.filePath(QStringLiteral("help04.hlp"))));
+        QVERIFY(QFile::remove(folder().filePath(QStringLiteral("help04.hlp"))));
         menuItem(window, "mnuContents")->trigger();
         QVERIFY(help->toPlainText().contains("ขออภัย") && help->toPlainText().contains("help04.hlp"));
 

@@ -4,6 +4,8 @@
 #include "storage/thai_codepage.h"
 #include "support/small_disk.h"
 #include "support/windows.h"
+#include "ui/file_list.h"
+#include "ui/one_line_box.h"
 
 #include <optional>
 
@@ -28,17 +30,17 @@ static QStringList snapshot(const ProgramFolder &folder)
     return entries;
 }
 
-class SaveAndEditTest : public QObject
+class SaveAndEditTest : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void cleanup() { resetProgram(); }
-
     // Guards against the placeholder written or element 0 lost, bytes altered on their way out,
     // a twin written beside a name that differs only in case, a link followed out of "Custom
-    // Vocab", a name of 255 bytes that fails for its temporary file, and a failed save that loses
-    // or alters the old file, leaves anything behind, or does not say why.
+    // Vocab", a name of 255 bytes that fails for its temporary file, a failed save that loses or
+    // alters the old file, leaves anything behind, or does not say why (naming the entry as the
+    // user counts, from 1); and a save that replaces without asking a file changed since it was
+    // opened, or another file than the one edited (its name cut at the first dot), or writes on No.
     void saveDataWritesOnlyWhatItMay_data()
     {
         QTest::addColumn<QString>("edited"); // the file being edited; empty: create mode
@@ -65,6 +67,11 @@ private slots:
         row("custom vocab is a file", "", "birds", "plain file", "", "");
         row("target is a folder", "", "birds", "folder", "", "");
         row("emoji in an entry", "", "birds", "emoji", "", "");
+        row("emoji in the first line edited", "birds.txt", "birds.txt", "emoji", "", "");
+        row("changed since it was opened, no", "birds.txt", "birds.txt", "changed no", "", "");
+        row("changed since it was opened, yes", "birds.txt", "birds.txt", "changed", "birds.txt", thai);
+        row("another file of the name, no", "my.words.txt", "my.words.txt", "my.txt no", "", "");
+        row("another file of the name, yes", "my.words.txt", "my.words.txt", "my.txt", "my.txt", thai);
         row("disk full", "birds.txt", "birds.txt", "disk full", "", "");
     }
     void saveDataWritesOnlyWhatItMay()
@@ -73,58 +80,66 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, setup);
         QFETCH(QString, file);
-        ProgramFolder folder;
-        MessageRecorder messages;
         std::optional<SmallDisk> disk;
-        if (setup == u"disk full" && !disk.emplace(folder.customPath({})).error.isNull())
+        if (setup == u"disk full" && !disk.emplace(folder().customPath({})).error.isNull())
             QSKIP(qPrintable("a 64 KB tmpfs needs root and mount rights: " + disk->error));
         if (setup == u"folder link") { // "Custom Vocab" stands for a folder of the user's choice
-            QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("chosen")));
+            QVERIFY(QDir(folder().path()).mkdir(QStringLiteral("chosen")));
             QVERIFY(QFile::link(QStringLiteral("chosen"),
-                                folder.filePath(QStringLiteral("Custom Vocab"))));
+                                folder().filePath(QStringLiteral("Custom Vocab"))));
         }
         const QString existing
             = edited.isEmpty() ? (setup.contains(u'.') ? setup : QStringLiteral("birds.txt")) : edited;
-        folder.writeCustom(existing, birds);
+        folder().writeCustom(existing, birds);
         if (setup == u"link out") { // read through the link, but never written through it
-            folder.write(QStringLiteral("outside.txt"), birds);
-            QVERIFY(QFile::remove(folder.customPath(existing))
-                    && QFile::link("../outside.txt", folder.customPath(existing)));
+            folder().write(QStringLiteral("outside.txt"), birds);
+            QVERIFY(QFile::remove(folder().customPath(existing))
+                    && QFile::link("../outside.txt", folder().customPath(existing)));
         }
         if (setup == u"dangling link")
             QVERIFY(QFile::link(QStringLiteral("../made.txt"),
-                                folder.customPath(QStringLiteral("dangle.txt"))));
-        QDir custom(folder.customPath({}));
+                                folder().customPath(QStringLiteral("dangle.txt"))));
+        QDir custom(folder().customPath({}));
         if (setup == u"plain file" && custom.removeRecursively())
-            folder.write(QStringLiteral("Custom Vocab"), "notes");
+            folder().write(QStringLiteral("Custom Vocab"), "notes");
         if (setup == u"folder")
             QVERIFY(custom.remove(existing) && custom.mkdir(existing));
         if (disk) // fills the rest of the room
-            folder.writeCustom(QStringLiteral("filler"), QByteArray(64 * 1024, 'x'));
+            folder().writeCustom(QStringLiteral("filler"), QByteArray(64 * 1024, 'x'));
         module::strEditFile = edited;
-        module::editFileAsRead = ui::stampOf(ui::readWholeFile(folder.customPath(edited), 1 << 20));
+        module::editFileAsRead = ui::stampOf(ui::readWholeFile(folder().customPath(edited), 1 << 20));
+        if (setup.startsWith(u"changed")) // by another copy of the program
+            folder().writeCustom(edited, "bird|flies|high\r\n");
+        if (setup.startsWith(u"my.txt"))
+            folder().writeCustom(QStringLiteral("my.txt"), birds);
+        if (setup.endsWith(u" no"))
+            messages().answers = {ui::vbNo};
         if (edited.isEmpty()) {
             module::arrVocab = {"Vocab", "cat"};
             module::arrHint01 = {"Hint One", setup == u"emoji" ? "🐶" : " x|y "};
             module::arrHint02 = {"Hint Two", "meow"};
         } else { // element 0 is the file's first entry
             module::arrVocab = {"cat"};
-            module::arrHint01 = {thai_codepage::decode("\x81\xDB\xFF")};
+            module::arrHint01 = {setup == u"emoji" ? "🐶" : thai_codepage::decode("\x81\xDB\xFF")};
             module::arrHint02 = {QStringLiteral("แมว เหมียว")};
         }
-        const QStringList before = snapshot(folder);
+        const QStringList before = snapshot(folder());
         QString given = name;
         const bool saved = module::SaveData(given);
         QCOMPARE(saved, !file.isEmpty());
-        if (file.isEmpty()) { // told why, naming the file or the entry, and nothing changed
-            QCOMPARE(messages.styles, QList<int> {48});
-            QVERIFY(messages.texts.first().contains(setup == u"emoji" ? "Entry 1 (\"cat\")"
-                                                                      : "birds.txt"));
-            QCOMPARE(snapshot(folder), before);
+        const QString asked = setup.startsWith(u"my.txt") ? "my.txt" : "birds.txt";
+        if (setup.startsWith(u"changed") || setup.startsWith(u"my.txt")) {
+            QCOMPARE(messages().styles.first(), int(ui::vbYesNoQuestion));
+            QVERIFY(messages().texts.first().contains(asked));
+        }
+        if (file.isEmpty()) { // asked or told why, naming the file or the entry; nothing changed
+            QCOMPARE(messages().styles, QList<int> {setup.endsWith(u" no") ? 36 : 48});
+            QVERIFY(messages().texts.first().contains(setup == u"emoji" ? "Entry 1 (\"cat\")" : asked));
+            QCOMPARE(snapshot(folder()), before);
             return;
         }
         QCOMPARE(module::strFileInUse, file);
-        QTEST(folder.read(QStringLiteral("Custom Vocab/") + file), "written");
+        QTEST(folder().read(QStringLiteral("Custom Vocab/") + file), "written");
         // One file of that name but for case, a plain one; nothing outside "Custom Vocab" touched.
         const QStringList twins
             = custom.entryList(QDir::AllEntries | QDir::System)
@@ -132,11 +147,11 @@ private slots:
                                              QRegularExpression::CaseInsensitiveOption));
         QCOMPARE(twins, QStringList {file});
         QVERIFY(!QFileInfo(custom.filePath(file)).isSymLink());
-        const auto outside = [&folder](const QStringList &entries) {
-            return entries.filter(QRegularExpression("^" + QRegularExpression::escape(folder.path())
-                                                     + "/(?!Custom Vocab/|chosen/)"));
+        const auto outside = [this](const QStringList &entries) {
+            return entries.filter(QRegularExpression(
+                "^" + QRegularExpression::escape(folder().path()) + "/(?!Custom Vocab/|chosen/)"));
         };
-        QCOMPARE(outside(snapshot(folder)), outside(before));
+        QCOMPARE(outside(snapshot(folder())), outside(before));
     }
 
     // Guards against a refused name that writes or closes the dialog, a question that names another
@@ -157,6 +172,8 @@ private slots:
                                           << "BIRDS.txt" << QList<int> {36, 0} << "birds.txt";
         QTest::newRow("over a file, no") << ""
                                          << "birds" << QList<int> {36} << "";
+        QTest::newRow("over a file made since") << ""
+                                                << "later" << QList<int> {36, 0} << "later.txt";
         QTest::newRow("the file edited") << "birds.txt"
                                          << "" << QList<int> {0} << "birds.txt";
     }
@@ -165,37 +182,39 @@ private slots:
         QFETCH(QString, edited);
         QFETCH(QString, typed);
         QFETCH(QString, file);
-        ProgramFolder folder;
-        MessageRecorder messages;
-        folder.writeCustom(QStringLiteral("birds.txt"), birds);
+        folder().writeCustom(QStringLiteral("birds.txt"), birds);
         QPointer<GameWindow> old = ui::forms::Show<GameWindow>();
         if (file.isEmpty())
-            messages.answers = {ui::vbNo};
+            messages().answers = {ui::vbNo};
         edited.isEmpty() ? menuItem(old, "mnuCreate")->trigger()
                          : chooseFile(menuItem(old, "mnuEditData"), edited);
         QPointer<QWidget> editor = form("new_vocab");
         addEntry(editor, "dog", "a pet", "barks");
         control<QLineEdit>(editor, "txtVocab")->setText(QStringLiteral("never added"));
-        const QStringList before = snapshot(folder);
+        const QStringList before = snapshot(folder());
         click(editor, "cmdSave");
         if (QWidget *dialog = form("frmSave")) {
+            if (typed == u"later") // by another copy, after the dialog listed the folder
+                folder().writeCustom(QStringLiteral("later.txt"), birds);
+            // Its box takes no line break, its list shows no name as chosen before one is.
+            QVERIFY(control<ui::OneLineBox>(dialog, "Text1") && control<ui::FileList>(dialog, "File1"));
             control<QLineEdit>(dialog, "Text1")->setText(typed);
             click(dialog, "cmdSave");
         }
         processDeferredDeletes();
-        QTEST(messages.styles, "styles");
-        if (messages.styles.first() == 36)
-            QCOMPARE(messages.texts.first(),
+        QTEST(messages().styles, "styles");
+        if (messages().styles.first() == 36)
+            QCOMPARE(messages().texts.first(),
                      QStringLiteral("The file, %1, exists. Do you want to overwrite it?").arg(typed));
         auto *game = qobject_cast<GameWindow *>(form("Pindrel"));
         if (file.isEmpty()) { // nothing written, and every window stays
-            QCOMPARE(snapshot(folder), before);
+            QCOMPARE(snapshot(folder()), before);
             QVERIFY(old && game == old && editor && form("frmSave")->isVisible());
             return;
         }
-        QCOMPARE(folder.read("Custom Vocab/" + file),
+        QCOMPARE(folder().read("Custom Vocab/" + file),
                  QByteArray(edited.isEmpty() ? "" : birds) + "dog|a pet|barks\r\n");
-        QCOMPARE(messages.texts.last(), QStringLiteral("บันทึกข้อมูลเรียบร้อยแล้ว"));
+        QCOMPARE(messages().texts.last(), QStringLiteral("บันทึกข้อมูลเรียบร้อยแล้ว"));
         QVERIFY(!old && !editor && !form("frmSave") && game && game->isVisible());
         QCOMPARE(caption(game, "lblFileInUse"), QStringLiteral("กำลังใช้ข้อมูลจากไฟล์  ") + file);
         QVERIFY(module::strFileInUse.isEmpty() && module::strEditFile.isEmpty());
@@ -206,24 +225,22 @@ private slots:
     // Cancel, or leaves an open editor with its create-mode caption.
     void chooserKeepsItsListAndRestartsTheEditor()
     {
-        ProgramFolder folder;
-        MessageRecorder messages;
-        folder.writeCustom(QStringLiteral("birds.txt"), birds);
+        folder().writeCustom(QStringLiteral("birds.txt"), birds);
         GameWindow *game = ui::forms::Show<GameWindow>();
         menuItem(game, "mnuCreate")->trigger();
         QPointer<QWidget> before = form("new_vocab");
         chooseFile(menuItem(game, "mnuEditData"), QString());
-        QCOMPARE(messages.texts, QStringList {"กรุณาคลิกเลือกไฟล์ก่อนครับ"});
-        QCOMPARE(messages.styles, QList<int> {0});
+        QCOMPARE(messages().texts, QStringList {"กรุณาคลิกเลือกไฟล์ก่อนครับ"});
+        QCOMPARE(messages().styles, QList<int> {0});
         click(form("frmChooseFile"), "cmdCancel");
-        folder.writeCustom(QStringLiteral("later.txt"), birds);
+        folder().writeCustom(QStringLiteral("later.txt"), birds);
         menuItem(game, "mnuEditData")->trigger();
-        QCOMPARE(control<QListWidget>(form("frmChooseFile"), "ChooseFile")->count(), 1);
-        QVERIFY(QFile::rename(folder.customPath("birds.txt"), folder.customPath("birds.off")));
+        QCOMPARE(control<ui::FileList>(form("frmChooseFile"), "ChooseFile")->count(), 1);
+        QVERIFY(QFile::rename(folder().customPath("birds.txt"), folder().customPath("birds.off")));
         chooseFile(menuItem(game, "mnuEditData"), QStringLiteral("birds.txt"));
-        QVERIFY(messages.styles.last() == 48 && messages.texts.last().contains("birds.txt"));
+        QVERIFY(messages().styles.last() == 48 && messages().texts.last().contains("birds.txt"));
         QVERIFY(before && module::strEditFile.isEmpty() && module::arrVocab == QStringList {"Vocab"});
-        QVERIFY(QFile::rename(folder.customPath("birds.off"), folder.customPath("birds.txt")));
+        QVERIFY(QFile::rename(folder().customPath("birds.off"), folder().customPath("birds.txt")));
         chooseFile(menuItem(game, "mnuEditData"), QStringLiteral("birds.txt"));
         QVERIFY(!before && !form("frmChooseFile"));
         QCOMPARE(form("new_vocab")->windowTitle(), QStringLiteral("แก้ไขข้อมูลในไฟล์ birds.txt"));

@@ -10,13 +10,11 @@ static Splash *splash()
     return ui::forms::get<Splash>();
 }
 
-class ShellTest : public QObject
+class ShellTest : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void cleanup() { resetProgram(); }
-
     // Guards against a splash that shows its version wrongly (padded numbers), hands over to the
     // main window late or not at all, lets a label or the picture act as the frame under it, or
     // ends the program on keys without a character and not on those with one.
@@ -39,7 +37,6 @@ private slots:
     {
         QFETCH(Act, act);
         QFETCH(QString, outcome);
-        ProgramFolder folder;
         int quits = 0;
         const pindrel::ProgramEnd end([&quits] { ++quits; });
         ui::forms::Show<Splash>();

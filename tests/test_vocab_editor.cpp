@@ -1,8 +1,7 @@
 // The vocabulary editor's wiring: the add button, the arrows and the boxes bound to the entry
-// shown, Cancel, the warnings while typing, and boxes that take no line break from the user. The
-// rules themselves (the add checks, the arrows' steps, the warnings' bounds): test_editor_rules.
+// shown, Cancel, and the warnings while typing. The rules themselves (the add checks, the
+// arrows' steps, the warnings' bounds): test_editor_rules.
 #include "editor/vocab_editor.h"
-#include "storage/save_dialog.h"
 #include "support/windows.h"
 #include "ui/one_line_box.h"
 
@@ -40,13 +39,11 @@ QString buttons(QWidget *e)
 
 } // namespace
 
-class VocabEditorTest : public QObject
+class VocabEditorTest : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void cleanup() { resetProgram(); }
-
     // Guards against an add that overwrites the placeholder, changes the text, adds after a
     // refusal or leaves the focus or buttons wrong; arrows that show the placeholder or leave the
     // store; a shown entry written back, corrections that miss the store or reach another entry,
@@ -54,11 +51,12 @@ private slots:
     // warning; an add while browsing that adds; and Cancel leaving entries or buttons behind.
     void addBrowseCorrectAndCancel()
     {
-        MessageRecorder messages;
         auto *editor = ui::forms::Show<VocabEditor>();
         QCOMPARE(buttons(editor), QStringLiteral("000"));
-        addEntry(editor, "cat", "", "meows"); // refused: hint one missing
-        QCOMPARE(messages.texts, QStringList {input_rules::checkEntry("cat", "", "x", 0)->warning.text});
+        QCOMPARE(editor->findChildren<ui::OneLineBox *>().size(), 3); // no line break from the user
+        addEntry(editor, "cat", "", "meows");                         // refused: hint one missing
+        QCOMPARE(messages().texts,
+                 QStringList {input_rules::checkEntry("cat", "", "x", 0)->warning.text});
         QCOMPARE(editor->focusWidget(), box(editor, 1));
         addEntry(editor, "Extraordinary", " a | b ", "hoots\nloudly"); // a lone LF, as a file may hold
         addEntry(editor, "dog", "a pet", "barks");
@@ -67,12 +65,12 @@ private slots:
                               "dog a pet barks"}));
         QCOMPARE(buttons(editor) + shown(editor).join(u'/'), QStringLiteral("111//"));
         module::arrHint02[1] = QStringLiteral("hoots\nloudly");
-        messages.clear();
+        messages().clear();
         for (const char *arrow : {"cmdLeftArrow", "cmdLeftArrow", "cmdLeftArrow"})
             click(editor, arrow); // 2, 1, then round to 2 again: never the placeholder
         click(editor, "cmdLeftArrow");
         QCOMPARE(shown(editor), QStringList({"Extraordinary", " a | b ", "hoots\nloudly"}));
-        QCOMPARE(messages.texts, QStringList(2, input_rules::wordLength(13)->text)); // shown twice
+        QCOMPARE(messages().texts, QStringList(2, input_rules::wordLength(13)->text)); // shown twice
         QTest::keyClicks(box(editor, 1), "x");
         box(editor, 0)->clear();
         QCOMPARE(store(1), QStringLiteral("  a | b x hoots\nloudly"));
@@ -85,50 +83,6 @@ private slots:
         editor = ui::forms::Show<VocabEditor>();
         QCOMPARE(module::arrVocab, QStringList {"Vocab"});
         QCOMPARE(buttons(editor), QStringLiteral("000"));
-    }
-
-    // Guards against a line break that reaches a one-line box from the user, however it comes
-    // (a record written from it would break in two), and a stored text changed by being shown.
-    void lineBreaksFromTheUserBecomeSpaces_data()
-    {
-        QTest::addColumn<QString>("way");
-        for (const char *way : {"typed", "pasted", "dropped", "set", "composed"})
-            QTest::newRow(way) << QString::fromLatin1(way);
-    }
-    void lineBreaksFromTheUserBecomeSpaces()
-    {
-        QFETCH(QString, way);
-        const QString broken
-            = QStringLiteral("a pet\nsays\r\nmeow\rand\vpurrs\u0085at\u2028night\u2029!");
-        ui::OneLineBox box;
-        box.show();
-        if (way == u"typed") {
-            QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, broken);
-            QCoreApplication::sendEvent(&box, &key);
-        } else if (way == u"pasted") {
-            QGuiApplication::clipboard()->setText(broken);
-            QTest::keySequence(&box, QKeySequence::Paste);
-        } else if (way == u"dropped") {
-            QMimeData data;
-            data.setText(broken);
-            QDragEnterEvent enter(box.rect().center(), Qt::CopyAction, &data, Qt::LeftButton, {});
-            QDropEvent drop(QPointF(box.rect().center()), Qt::CopyAction, &data, Qt::LeftButton, {});
-            QCoreApplication::sendEvent(&box, &enter);
-            QCoreApplication::sendEvent(&box, &drop);
-        } else if (way == u"set") {
-            box.setText(broken);
-        } else {
-            QInputMethodEvent composed;
-            composed.setCommitString(broken);
-            QCoreApplication::sendEvent(&box, &composed);
-        }
-        QCOMPARE(box.text(), QStringLiteral("a pet says meow and purrs at night !"));
-        box.setStoredText(QStringLiteral("hoots\nloudly"));
-        QCOMPARE(box.text(), QStringLiteral("hoots\nloudly"));
-        for (QWidget *window : {static_cast<QWidget *>(ui::forms::Show<VocabEditor>()),
-                                static_cast<QWidget *>(ui::forms::Show<SaveDialog>())})
-            QCOMPARE(window->findChildren<ui::OneLineBox *>().size(),
-                     window->findChildren<QLineEdit *>().size());
     }
 
     // Guards against a warning that swallows the key, rules run out of order (key, character,
@@ -154,13 +108,12 @@ private slots:
         QFETCH(Keystroke, keystroke);
         QFETCH(QString, warnings);
         const auto &[target, before, keys, text, scanCode] = keystroke;
-        MessageRecorder messages;
         auto *editor = ui::forms::Show<VocabEditor>();
         QLineEdit *typedInto = box(editor, target);
         typedInto->setText(before);
         control<QPushButton>(editor, "Command2")->setFocus(); // where no handler would put it
         QStringList seen;
-        messages.onMessage
+        messages().onMessage
             = [&](const QString &message) { seen.append(message + u'@' + typedInto->text()); };
         QLineEdit plain(before); // what the keystroke does without any rule
         for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {

@@ -188,6 +188,48 @@ private slots:
             }
         }
     }
+
+    // Guards against a save that replaces a file changed since it was read without asking (the
+    // bytes decide, not the time alone), temporary files of a cut-short write left for good or
+    // taken from a copy writing now, and a relative XDG_DATA_HOME taken for the data folder.
+    void fileServicesRememberCleanAndFindTheirFolders()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("keep.txt"));
+        const auto write = [&path](const QByteArray &bytes) {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        };
+        const auto touch = [](const QString &file, qint64 secondsAgo) {
+            const timespec when {time(nullptr) - secondsAgo, 0};
+            const timespec times[2] {when, when};
+            return ::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), times, 0) == 0;
+        };
+        QVERIFY(write("owl|hoots|wise\r\n") && touch(path, 100));
+        const ui::FileStamp read = vocabulary_file::read(path, 3).stamp;
+        QVERIFY(ui::unchangedSince(path, read, 1 << 20));
+        QVERIFY(touch(path, 0) && ui::unchangedSince(path, read, 1 << 20)); // a new time alone
+        QVERIFY(write("owl|hoots|wise\r\nbird|flies|high\r\n"));
+        QVERIFY(!ui::unchangedSince(path, read, 1 << 20));
+        QVERIFY(QFile::remove(path) && !ui::unchangedSince(path, read, 1 << 20));
+        QVERIFY(ui::unchangedSince(path, {}, 1 << 20)); // none then, none now
+
+        for (const char *name : {".pindrel-OLDone", ".pindrel-NEWone", ".pindrel-toolong", ".other"}) {
+            QFile file(dir.filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly)
+                    && touch(file.fileName(), file.fileName().contains(u"NEW") ? 0 : 120));
+        }
+        ui::removeStaleTemporaryFiles(dir.path());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({".other", ".pindrel-NEWone", ".pindrel-toolong"}));
+
+        for (const QString &home : {dir.path(), QStringLiteral("relative/share")}) {
+            qputenv("XDG_DATA_HOME", QFile::encodeName(home));
+            QCOMPARE(ui::userDataFolder(),
+                     (home.startsWith(u'/') ? home : QDir::homePath() + "/.local/share") + "/pindrel");
+        }
+        qunsetenv("XDG_DATA_HOME");
+    }
 };
 
 QTEST_GUILESS_MAIN(VocabularyFileTest)

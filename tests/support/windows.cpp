@@ -18,6 +18,23 @@ RecordingSpeaker &speech()
     return speaker;
 }
 
+void WindowTest::init()
+{
+    m_dataHome = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dataHome->path()));
+    m_folder = std::make_unique<ProgramFolder>();
+    m_messages = std::make_unique<MessageRecorder>();
+}
+
+void WindowTest::cleanup()
+{
+    resetProgram();
+    m_messages.reset();
+    m_folder.reset();
+    qunsetenv("XDG_DATA_HOME");
+    m_dataHome.reset();
+}
+
 void resetProgram()
 {
     for (const QString &name : ui::forms::loadedNames())
@@ -25,12 +42,19 @@ void resetProgram()
     processDeferredDeletes();
     pindrelModule::strFileInUse.clear();
     pindrelModule::strEditFile.clear();
+    pindrelModule::editFileAsRead = {};
 }
 
 void processDeferredDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+QString shown(const QString &text, Qt::TextFormat format)
+{
+    const bool rich = format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(text));
+    return rich ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
 }
 
 QString caption(const QObject *window, const QString &name)

@@ -11,9 +11,33 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <memory>
+
 // Helpers for tests that drive the real windows: the registry, the main window's board, the
 // editor and the file choosers.
 namespace testing {
+
+// What every window test starts from: a temporary program folder and user data folder, the
+// message recorder in the message box's place, and after each test the program as it starts (no
+// window loaded, no file in use or being edited). A window test's class derives from it.
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    ProgramFolder &folder() const { return *m_folder; }
+    MessageRecorder &messages() const { return *m_messages; }
+    QString dataHome() const { return m_dataHome->path(); }
+
+private slots:
+    void init();
+    void cleanup();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dataHome;
+    std::unique_ptr<ProgramFolder> m_folder;
+    std::unique_ptr<MessageRecorder> m_messages;
+};
 
 // What the program sets up before its first window (names, fonts), for a test program that
 // drives the windows; WINDOWS_TEST_MAIN runs it.
@@ -53,6 +77,14 @@ template<class T> T *control(const QObject *window, const QString &name)
 inline QAction *menuItem(const QObject *window, const char *name)
 {
     return control<QAction>(window, QString::fromLatin1(name));
+}
+
+// What Qt shows of a text: rich text when its format says so, or when the format is left to Qt
+// (as for tooltips) and the text looks like markup.
+QString shown(const QString &text, Qt::TextFormat format = Qt::AutoText);
+inline QString shown(const QLabel *label)
+{
+    return shown(label->text(), label->textFormat());
 }
 
 // The caption of a label; empty when the label is missing (the lookup warns).
