@@ -57,14 +57,19 @@ QString programPath(const QString &name)
     return programFolder() + QLatin1Char('/') + name;
 }
 
+QString userDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/pindrel");
+}
+
 // A copy in a folder of the user's own keeps its vocabularies beside it. An installed copy lies
 // in a folder its users cannot write to: theirs go into their own data folder.
 QString customVocabFolder()
 {
     if (folderWritable(programFolder()))
         return programPath(QStringLiteral("Custom Vocab"));
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QStringLiteral("/pindrel/Custom Vocab");
+    return userDataFolder() + QStringLiteral("/Custom Vocab");
 }
 
 QString customVocabPath(const QString &name)
