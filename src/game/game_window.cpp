@@ -149,6 +149,7 @@ void GameWindow::Form_Load()
     mnuEditData->setEnabled(canSave && !firstCustomFile.isEmpty());
     mnuCreate->setEnabled(canSave);
 
+    RetrieveReviewList();
     m_game.ResetBoard();
     LayOutKeys();
 
