@@ -26,7 +26,8 @@ bool ReviewList::Lost(const VocabEntry &entry)
     if (known >= 0 && m_boxes[known] == 1)
         return false; // it never left the first box, nor its place there
     VocabEntry kept = known >= 0 ? take(known).first : entry;
-    for (qint8 box = lastBox; known < 0 && size() >= maxWords && box >= 1; --box)
+    // A word already in the list is out of it now: only a new one needs room.
+    for (qint8 box = lastBox; size() >= maxWords && box >= 1; --box)
         if (const qsizetype longest = m_boxes.indexOf(box); longest >= 0)
             take(longest);
     m_entries.append(std::move(kept));
