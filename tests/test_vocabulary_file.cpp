@@ -206,7 +206,7 @@ private slots:
             QCOMPARE(fields(back.entries.value(n - 1)), fields(entries[n - 1]));
         }
         QCOMPARE(review_file::text(entries.first(1), {2}), cp874("cat|a pet|แมว|แมว|The cat.|2\r\n"));
-        for (const char *bad : {"a|b|c|d|e|4\r\n", "a|b|c|d|e\r\n", "a|b|c|d|e|1|\r\n"})
+        for (const char *bad : {"a|b|c|d|e|4\r\n", "a|b|c|d|e\r\n", "a|b|c|d|e|1|1\r\n"})
             QCOMPARE(int(review_file::parse(bad).problem), int(Problem::Garbled));
     }
 };
