@@ -25,7 +25,8 @@ void tellOnce(const QString &text)
 
 } // namespace
 
-// A list that cannot be read is set aside, never deleted, and a new one begins: the game goes on.
+// A list that cannot be read is set aside, never deleted, and a new one begins (a refused file
+// gives no entries): the game goes on.
 void GameWindow::RetrieveReviewList()
 {
     const QString path = review_file::path();
@@ -34,7 +35,6 @@ void GameWindow::RetrieveReviewList()
         const QString keptAs = ui::setAside(path);
         tellOnce(review_file::describeProblem(contents,
                                               keptAs.isNull() ? QString() : ui::shortName(keptAs)));
-        contents = {};
     }
     m_game.TakeReviewList({std::move(contents.entries), std::move(contents.boxes)});
     showReviewItem();
