@@ -74,6 +74,13 @@ void GameWindow::mnuAnimals_Click()
     ChooseCategory(QStringLiteral("animals.txt"));
 }
 
+// The list plays in place, as a category does: it is read already, and needs no window anew.
+void GameWindow::mnuReview_Click()
+{
+    if (m_game.ChooseReview())
+        showChosenVocabulary();
+}
+
 // The chooser answers later: the list is emptied and the meanings switched off at once, and
 // Cancel does not bring them back.
 void GameWindow::mnuCustVocab_Click()

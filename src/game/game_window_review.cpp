@@ -1,5 +1,5 @@
-// The review list on the main window: read as the window loads, saved at every change, and the
-// menu item that plays it, in place, as a category is played.
+// The review list on the main window: read as the window loads, saved at every change, and
+// counted in its menu item.
 #include "game/game_window.h"
 
 #include "storage/review_file.h"
@@ -58,10 +58,4 @@ void GameWindow::showReviewItem()
     const qsizetype waiting = m_game.state().reviewList.size();
     mnuReview->setText(QStringLiteral("ทบทวนคำที่เคยผิด (%1)").arg(waiting));
     mnuReview->setEnabled(waiting > 0);
-}
-
-void GameWindow::mnuReview_Click()
-{
-    if (m_game.ChooseReview())
-        showChosenVocabulary();
 }
