@@ -97,6 +97,8 @@ int main(int argc, char *argv[])
         qFatal("cannot write %s", qPrintable(school.fileName()));
     school.close();
     ui::setProgramFolder(folder.path());
+    // Each word lost is saved in a review list of its own, not the user's.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(folder.filePath(QStringLiteral("data"))));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,10 +1,13 @@
 // What the vocabulary path costs on files at the format's limits, and what the least possible
-// reader costs on the same bytes: one read, one split into fields, one decode a field.
+// reader costs on the same bytes: one read, one split into fields, one decode a field. And the
+// wait a loss adds when the review list is full: the word put in its box and the list saved.
 #include "floors.h"
 #include "median_reporter.h"
 #include "sample_vocabulary.h"
 
+#include "game/review_list.h"
 #include "game/word_order.h"
+#include "storage/review_file.h"
 #include "storage/vocabulary_file.h"
 #include "ui/file_system.h"
 
@@ -35,6 +38,8 @@ struct Samples
     QString custom = folder.filePath(QStringLiteral("custom.txt"));
     QString saved = folder.filePath(QStringLiteral("saved.txt"));
     QString written = folder.filePath(QStringLiteral("written.txt"));
+    QString review = folder.filePath(QStringLiteral("review.txt"));
+    QString reviewFloor = folder.filePath(QStringLiteral("review floor.txt"));
     qint64 builtInSize = 0;
     qint64 customSize = 0;
 };
@@ -119,6 +124,44 @@ void saveData(benchmark::State &state, const QString &source, const QString &tar
     }
 }
 
+// A full review list: the built-in sample's 32,766 entries, in boxes 1 to 3.
+game::ReviewList fullReviewList(const QString &builtIn)
+{
+    vocabulary_file::Contents contents = vocabulary_file::read(builtIn, vocabulary_file::builtInFields);
+    QRandomGenerator generator(sampleSeed);
+    QList<qint8> boxes;
+    for (qsizetype i = 0; i < contents.entries.size(); ++i)
+        boxes.append(static_cast<qint8>(1 + generator.bounded(3)));
+    return {std::move(contents.entries), std::move(boxes)};
+}
+
+// What the main window does after a loss when the review list is full: a new word goes into
+// box 1 (the longest waiting of box 3 makes room) and the whole list is saved atomically.
+void reviewSave(benchmark::State &state, const QString &builtIn, const QString &path)
+{
+    game::ReviewList list = fullReviewList(builtIn);
+    int lost = 0;
+    for (auto _ : state) {
+        startCold(state);
+        list.Lost({QStringLiteral("newword%1").arg(++lost), QStringLiteral("a hint"),
+                   QStringLiteral("คำใบ้"), QStringLiteral("ความหมาย"), QStringLiteral("A sentence.")});
+        if (!ui::writeFileAtomically(path, review_file::text(list.entries(), list.boxes())).isNull())
+            state.SkipWithError("the save failed");
+    }
+}
+
+// Its floor: the list's bytes, made once beforehand, written and synced, as any save that
+// keeps them must do.
+void reviewFloor(benchmark::State &state, const QString &builtIn, const QString &path)
+{
+    const game::ReviewList list = fullReviewList(builtIn);
+    const QByteArray bytes = review_file::text(list.entries(), list.boxes());
+    for (auto _ : state) {
+        startCold(state);
+        floors::writeAndSync(path, bytes);
+    }
+}
+
 void printRatios(const MedianReporter &reporter, const Samples &samples)
 {
     const struct
@@ -129,6 +172,7 @@ void printRatios(const MedianReporter &reporter, const Samples &samples)
         {"RetrieveData+MakeWordOrder", "floor/built-in"},
         {"editor load", "floor/custom"},
         {"SaveData text+write", "floor/write+sync"},
+        {"review: loss, full list", "floor/review write"},
     };
     std::printf("\nBuilt-in file: %lld lines, %lld bytes; custom file: %lld lines, %lld bytes\n",
                 static_cast<long long>(builtInLines), static_cast<long long>(samples.builtInSize),
@@ -172,6 +216,10 @@ int main(int argc, char **argv)
                                             samples.written));
     configured(benchmark::RegisterBenchmark("SaveData text+write", saveData, samples.custom,
                                             samples.saved));
+    configured(benchmark::RegisterBenchmark("floor/review write", reviewFloor, samples.builtIn,
+                                            samples.reviewFloor));
+    configured(benchmark::RegisterBenchmark("review: loss, full list", reviewSave, samples.builtIn,
+                                            samples.review));
 
     MedianReporter reporter;
     runInterleaved(argc, argv, reporter);

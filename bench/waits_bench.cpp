@@ -328,6 +328,8 @@ void makeProgramFolder(const QTemporaryDir &folder)
         if (name != u"pindrel")
             QFile::copy(source.filePath(name), folder.filePath(name));
     ui::setProgramFolder(folder.path());
+    // The main window reads a review list of its own at each opening, not the user's.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(folder.filePath(QStringLiteral("data"))));
     QDir(folder.path()).mkdir(QStringLiteral("Custom Vocab"));
     for (const qsizetype n : sizes) {
         const QByteArray bytes = sample_vocabulary::make(n, vocabulary_file::customFields, sampleSeed);

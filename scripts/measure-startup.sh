@@ -52,6 +52,8 @@ export DISPLAY=:$number
 
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR=$work/runtime
+# The review list the program reads at start-up: an empty one of its own, not the user's.
+export XDG_DATA_HOME=$work/data
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 splash_ms=() main_ms=() click_ms=() game_kib=() bare_ms=() bare_kib=()

@@ -25,6 +25,8 @@ for _ in $(seq 100); do
 done
 [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
+# The words lost for the pictures go to a review list of its own, not the user's.
+export XDG_DATA_HOME="$work/data"
 
 mkdir -p "$work/pulse"
 if HOME="$work" XDG_RUNTIME_DIR="$work/pulse" pulseaudio -n --daemonize=yes --exit-idle-time=-1 \

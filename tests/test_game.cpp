@@ -103,6 +103,23 @@ private slots:
         row("custom command: no meaning taken or shown", catDog, true, loseCat + "?>" + loseDog,
             {"builtIn=0", "list=DOG", "meaning=แมว|The cat sleeps.", "info=แมว/The cat sleeps.",
              "lookup=|" + request, "heard=dog", "spoken=dog", "use=birds.txt built-in"});
+        // R plays the review list; nine letters that neither CAT nor DOG has lose either. A lost
+        // word keeps its meaning there.
+        const QString loseBook = "cdefghijl", loseEither = "befhijklm";
+        const QString winAny = "antbecow", loseAny = "dfghijklm"; // ANT, BEE or COW
+        row("a word lost twice joins the review once, case ignored", "Cat/a/b/m/s;cAT/c/d", false,
+            loseEither + ">" + loseEither + ">", {"review=Cat/1"});
+        row("won outside the review, its box stays", book, true, loseBook + ">bok", {"review=book/1"});
+        row("won from the review, up a box", book, true, loseBook + "Rbok",
+            {"review=book/2", "use=review.txt built-in"});
+        row("won from the last box, known and gone", book, true, loseBook + "Rbok>bok>bok", {"review="});
+        row("lost from the review, back to the first box", book, true, loseBook + "Rbok>bok>" + loseBook,
+            {"review=book/1", "lookup=BOOK:   a thing to read|I read a book."});
+        // With seed 9 an order drawn without the boxes would deal the box-2 word second.
+        row("the review deals box 1 first", "ant;bee;cow", true,
+            loseAny + ">" + loseAny + ">" + loseAny + "R" + winAny + "R", {"dealt=1,1,2"}, 9);
+        row("in the review a user's word has no meaning", "owl/h/w", false, "abcdefghiRabcdefghi",
+            {"lookup=|" + request, "review=owl/1", "builtIn=1"});
     }
     void scriptPlaysToItsState()
     {
@@ -128,19 +145,15 @@ private slots:
             {u'1', [&] { g.TakeHint01(); }},
             {u'2', [&] { g.TakeHint02(); }},
             {u'?', [&] { g.mnuCustVocab_Click(); }},
-            {u'>',
-             [&] {
-                 g.StartNextWord();
-                 newWord();
-             }},
-            {u'#', [&] {
-                 g.ChooseCategory(QStringLiteral("house.txt"), vocabulary(entries));
-                 newWord();
-             }}};
+            {u'R', [&] { g.ChooseReview(); }},
+            {u'>', [&] { g.StartNextWord(); }},
+            {u'#', [&] { g.ChooseCategory(QStringLiteral("house.txt"), vocabulary(entries)); }}};
         newWord();
         for (const QChar step : script) {
             if (commands.contains(step)) {
                 commands[step]();
+                if (QStringLiteral("R>#").contains(step)) // a new word
+                    newWord();
                 continue;
             }
             const int key = game::keyIndexOf(step.unicode());
@@ -156,10 +169,16 @@ private slots:
             lookups.append(w.meaningCaption + u'|' + w.sentenceCaption);
             heard.append(w.spoken.join(u'+'));
         }
+        const auto n = [](int value) { return QString::number(value); };
+        QStringList review;
+        for (qsizetype i = 0; i < s.reviewList.size(); ++i)
+            review.append(s.reviewList.entries()[i].word + u'/' + n(s.reviewList.boxes()[i]));
+        QStringList dealt; // the boxes of the order's records, while the list is as it was dealt
+        for (const qint16 record : s.arrWordOrder.mid(1))
+            dealt.append(n(s.reviewList.boxes().value(record - 1)));
         int keys = 0;
         for (int i = 0; i < game::keyCount; ++i)
             keys += g.keyEnabled(i);
-        const auto n = [](int value) { return QString::number(value); };
         const QMap<QString, QString> facts {
             {"word", s.strWord},
             {"slots", shown},
@@ -181,13 +200,16 @@ private slots:
             {"spoken", g.spokenAfterRound().join(u'+')},
             {"meaning", s.strMeaning + u'|' + s.strSentence},
             {"builtIn", n(s.blnBuiltIn)},
+            {"review", review.join(u',')},
+            {"dealt", dealt.join(u',')},
             {"use", s.vocabularyInUse.fileName + (s.vocabularyInUse.builtIn ? " built-in" : " custom")}};
         for (const QString &fact : expected) // the name stands beside the value
             QCOMPARE(fact.section(u'=', 0, 0) + u'=' + facts.value(fact.section(u'=', 0, 0), "?"), fact);
     }
 
     // Guards against an order that repeats or drops a record (32,766 records is the most a game
-    // can take), ignores its seed, or favours some orders.
+    // can take), ignores its seed, or favours some orders; and a review's order that deals a box in
+    // one order only, or a higher box before a lower (record 2 is in box 2, the others in box 1).
     void seededOrdersHoldEveryRecordOnceUniformly()
     {
         QRandomGenerator a(99), b(99);
@@ -200,10 +222,32 @@ private slots:
         QRandomGenerator generator(2026);
         QMap<QList<qint16>, int> seen;
         for (int i = 0; i < 6000; ++i)
-            ++seen[word_order::draw(3, generator)];
+            ++seen[word_order::dealByBox({1, 2, 1, 1}, generator)];
         QCOMPARE(seen.size(), 6);
         for (const int count : seen)
             QVERIFY2(count > 850 && count < 1150, qPrintable(QString::number(count)));
+    }
+
+    // Guards against a full review list (32,766 words) that grows, drops a word when the word
+    // lost is in it already, or drops another than the longest waiting of the highest box.
+    void aFullReviewListDropsTheLongestWaitingOfTheHighestBox()
+    {
+        QList<VocabEntry> entries;
+        for (int i = 0; i < 32766; ++i)
+            entries.append({QString::number(i), {}, {}, {}, {}});
+        // The boxes raised (position:box; the others are in box 1), the word lost, the one dropped.
+        const std::tuple<QString, QString, QString> cases[] = {
+            {"1:2 9:3 5:3", "new", "5"}, {"7:2 3:2", "new", "3"}, {"", "new", "0"}, {"9:3", "9", ""}};
+        for (const auto &[raised, lost, dropped] : cases) {
+            QList<qint8> boxes(entries.size(), 1);
+            for (const QString &box : raised.split(u' ', Qt::SkipEmptyParts))
+                boxes[box.section(u':', 0, 0).toInt()] = qint8(box.section(u':', 1).toInt());
+            game::ReviewList list(entries, boxes);
+            QVERIFY(list.Lost({lost, {}, {}, {}, {}}));
+            QCOMPARE(std::tuple(list.size(), list.entries().last().word, list.boxes().last()),
+                     std::tuple(qsizetype(32766), lost, qint8(1)));
+            QVERIFY(!list.Won(dropped)); // not in the list
+        }
     }
 
     // Guards against typed characters that reach the wrong key, and signs beside the letters that

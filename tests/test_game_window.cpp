@@ -1,7 +1,9 @@
 // The main window as a player meets it: the board it lays out, each click and key reaching the
 // game, and what the game then says reaching the screen (keys, slots, gallows, hints, score,
-// result, difficult words), by keyboard and screen reader too. The rules themselves: test_game.
+// result, difficult words), by keyboard and screen reader too; and the review list's menu item and
+// file. The rules themselves: test_game.
 #include "storage/thai_codepage.h"
+#include "support/small_disk.h"
 #include "support/windows.h"
 #include "ui/twips.h"
 
@@ -272,6 +274,60 @@ private slots:
         QCOMPARE(named,
                  QStringList({"A / letter A, used", "B / letter B, not used yet", "A / letter 2 of 3",
                               " / letter 3 of 3", "1 / Your Score:", "YOUR DIFFICULT WORDS: / "}));
+    }
+
+    // Guards against an item that miscounts, is offered empty, forgets across a restart, or plays
+    // the list without its check mark alone and its file named; against a list that cannot be
+    // read (damaged; the reader's refusals are test_vocabulary_file's) being deleted,
+    // overwritten or told of more than once, or stopping the game; and a save that fails (a full
+    // disk, a data folder that is a file) harming the list saved before or told of at every word.
+    void theItemPlaysTheWordsLostAndBadListsAreToldOnce_data()
+    {
+        QTest::addColumn<QStringList>("expected"); // the item after two words lost and a restart,
+        // what the message says in English after the Thai, what is kept whole in the data folder
+        QTest::newRow("none") << QStringList {"(2) on"};
+        QTest::newRow("garbled") << QStringList {"(2) on", "cannot be read", "review (unreadable).txt"};
+        QTest::newRow("disk full") << QStringList {"(1) on", "could not be saved", "review.txt"};
+        QTest::newRow("data is a file") << QStringList {"(0) off", "could not be saved"};
+    }
+    void theItemPlaysTheWordsLostAndBadListsAreToldOnce()
+    {
+        QFETCH(QStringList, expected);
+        const QString trouble = QTest::currentDataTag(), kept = expected.value(2);
+        ProgramFolder folder;
+        MessageRecorder messages;
+        const QString data = folder.filePath("data/pindrel");
+        const QByteArray old = trouble == u"garbled" ? "cat|a|b|c|d|7\r\n" : "cat|a|b|c|d|2\r\n";
+        std::optional<SmallDisk> disk;
+        if (trouble == u"disk full" && !disk.emplace(data).error.isNull())
+            QSKIP(qPrintable("a 64 KB tmpfs needs root and mount rights: " + disk->error));
+        if (trouble != u"none")
+            folder.write(trouble == u"data is a file" ? "data/pindrel" : "data/pindrel/review.txt", old);
+        if (disk) // fills the rest of the room
+            folder.write("data/pindrel/filler", QByteArray(64 * 1024, 'x'));
+        auto *window = startGameOn(folder, "owl|a|b|c|d\r\nbee|a|b|c|d\r\n");
+        for (int word = 0; word < 2; ++word, click(window, "Command1_0"))
+            loseGame(window);
+        resetProgram();
+        QAction *review = menuItem(window = ui::forms::Show<GameWindow>(), "mnuReview");
+        QCOMPARE(review->text() + (review->isEnabled() ? " on" : " off"),
+                 "ทบทวนคำที่เคยผิด " + expected[0]);
+        QCOMPARE(messages.texts.size(), int(expected.size() > 1));
+        for (const QString &message : messages.texts) // Thai first, then English
+            QVERIFY2(message.indexOf("\n\nThe review list \"review.txt\" " + expected[1]) > 0,
+                     qPrintable(message));
+        if (!kept.isEmpty())
+            QCOMPARE(folder.read("data/pindrel/" + kept), old);
+        if (!review->isEnabled())
+            return;
+        for (int twice = 0; twice < 2; ++twice) { // Qt unticks it at the second, the shell not
+            review->trigger();
+            QString marks;
+            for (const QAction *action : window->findChildren<QAction *>())
+                marks += action->isChecked() ? action->objectName() : "";
+            QCOMPARE(marks, "mnuReview");
+        }
+        QCOMPARE(caption(window, "lblFileInUse"), QStringLiteral("กำลังใช้ข้อมูลจากไฟล์  review.txt"));
     }
 };
 

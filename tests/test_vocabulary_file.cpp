@@ -1,4 +1,6 @@
-// Reading and writing vocabulary files: line ends, blank lines, fields and the limits.
+// Reading and writing vocabulary files: line ends, blank lines, fields and the limits; and the
+// review list's file, which carries the words' boxes too.
+#include "storage/review_file.h"
 #include "storage/vocabulary_file.h"
 #include "support/program_folder.h"
 #include "ui/file_system.h"
@@ -229,6 +231,24 @@ private slots:
                      (home.startsWith(u'/') ? home : QDir::homePath() + "/.local/share") + "/pindrel");
         }
         qunsetenv("XDG_DATA_HOME");
+    }
+
+    // Guards against a review list that does not come back as written (five fields, Thai, its
+    // boxes, in code page 874), loses a character code page 874 has not (that list is UTF-8), or
+    // reads what the program never writes (a box not 1 to 3, a field too few or too many).
+    void aReviewListReadsBackOnlyAsItWasWritten()
+    {
+        const QList<VocabEntry> entries {{"cat", "pet", "แมว", "แมว", "Cat."},
+                                         {"owl", "🦉", "", "", ""}};
+        const QList<qint8> boxes {2, 3};
+        for (const qsizetype n : {1, 2}) { // code page 874, then UTF-8
+            const auto back = review_file::parse(review_file::text(entries.first(n), boxes.first(n)));
+            QCOMPARE(back.boxes, boxes.first(n));
+            QCOMPARE(fields(back.entries.value(n - 1)), fields(entries[n - 1]));
+        }
+        QCOMPARE(review_file::text(entries.first(1), {2}), cp874("cat|pet|แมว|แมว|Cat.|2\r\n"));
+        for (const char *bad : {"a|b|c|d|e|4\r\n", "a|b|c|d|e\r\n", "a|b|c|d|e|1|1\r\n"})
+            QCOMPARE(int(review_file::parse(bad).problem), int(Problem::Garbled));
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "game/int16.h"
 #include "game/word_order.h"
+#include "storage/review_file.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>
@@ -50,17 +51,32 @@ void Game::TakeVocabulary(VocabularyInUse vocabulary, QList<VocabEntry> entries)
     s.intNextWord = 1; // a new order always starts at its first position
 }
 
+// The review plays its list as it stood when chosen: the boxes stand beside the records.
 void Game::MakeWordOrder(qint16 n)
 {
     QRandomGenerator generator(nextSeed());
-    s.arrWordOrder = word_order::draw(n, generator);
+    s.arrWordOrder = s.vocabularyInUse.review ? word_order::dealByBox(s.reviewList.boxes(), generator)
+                                              : word_order::draw(n, generator);
 }
 
 void Game::ChooseCategory(const QString &fileName, QList<VocabEntry> entries)
 {
+    choose({true, fileName}, std::move(entries));
+}
+
+bool Game::ChooseReview()
+{
+    if (s.reviewList.size() == 0)
+        return false;
+    choose({true, review_file::fileName, true}, s.reviewList.entries());
+    return true;
+}
+
+void Game::choose(VocabularyInUse vocabulary, QList<VocabEntry> entries)
+{
     emptyDiffList();
     ResetBoard(); // TakeVocabulary makes blnBuiltIn True, from the category's kind
-    TakeVocabulary({true, fileName}, std::move(entries));
+    TakeVocabulary(std::move(vocabulary), std::move(entries));
     SelectWord();
 }
 
@@ -83,7 +99,8 @@ void Game::SelectWord()
         return;
     s.intWrongGuesses = 0;
     s.intLettersFound = 0;
-    const VocabEntry &entry = s.arrWordTable.at(s.arrWordOrder.at(s.intNextWord) - 1);
+    m_record = s.arrWordOrder.at(s.intNextWord) - 1;
+    const VocabEntry &entry = s.arrWordTable.at(m_record);
     s.strWord = entry.word;
     s.strHint01 = entry.hint01;
     s.strHint02 = entry.hint02;
@@ -128,22 +145,25 @@ GuessResult Game::Guess(int keyIndex)
     }
     if (s.intWrongGuesses >= lastStage) {
         result.stage = lastStage;
-        GameLost();
+        result.reviewChanged = GameLost();
     }
     if (s.intLettersFound == s.strWord.size())
-        GameWon();
+        result.reviewChanged = GameWon();
     s.keyUsed[keyIndex] = true;
     return result;
 }
 
-void Game::GameWon()
+// A word won while the review is played moves up a box there; won elsewhere, it stays.
+bool Game::GameWon()
 {
     s.outcome = Outcome::Won;
     s.intScore = int16::add(s.intScore, 2);
+    return s.vocabularyInUse.review && s.reviewList.Won(s.strWord);
 }
 
-// The word goes to the difficult words, with its own meaning and sentence beside it.
-void Game::GameLost()
+// The word goes to the difficult words, with its own meaning and sentence beside it, and with
+// its entry to the review list (true when that changed).
+bool Game::GameLost()
 {
     s.outcome = Outcome::Lost;
     s.difficultWords.append(s.strWord);
@@ -152,6 +172,7 @@ void Game::GameLost()
         row.resize(n + 1);
     s.arrDiffInfo[0][n] = s.strMeaning;
     s.arrDiffInfo[1][n] = s.strSentence;
+    return s.reviewList.Lost(s.arrWordTable.at(m_record));
 }
 
 // The first hint while the word is played and it is not taken; the second only after it.
@@ -192,15 +213,16 @@ void Game::emptyDiffList()
 }
 
 // Whether a meaning is shown is decided now, by the vocabulary in use, not by the one the word
-// came from.
+// came from; in the review, a word from a user's file has none to show.
 DifficultWord Game::lookUp(qsizetype position) const
 {
     const QString &word = s.difficultWords.at(position);
-    if (!s.blnBuiltIn)
+    const QString &sentence = s.arrDiffInfo[1].at(position);
+    if (!s.blnBuiltIn
+        || (s.vocabularyInUse.review && s.arrDiffInfo[0].at(position).isEmpty() && sentence.isEmpty()))
         return {{},
                 QStringLiteral("กรุณา ศึกษาความหมาย และการใช้ในประโยค จากผู้ที่จัดทำคำศัพท์ชุดนี้ นะครับ"),
                 {word.toLower()}};
-    const QString &sentence = s.arrDiffInfo[1].at(position);
     QStringList spoken {word.toLower()};
     if (!sentence.isEmpty())
         spoken.append(sentence);

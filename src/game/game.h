@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/review_list.h"
 #include "game/vocabulary_in_use.h"
 #include "storage/vocabulary_file.h"
 
@@ -35,6 +36,7 @@ struct GuessResult
     bool counted = false;       // false: the key could not be guessed, nothing happened
     QList<qsizetype> positions; // every place of the letter in the word, from 1; none: wrong
     int stage = -1;             // the gallows stage to show now; -1: the picture stays
+    bool reviewChanged = false; // the review list is to be saved
 };
 
 // A difficult word as the meaning popup shows it, and what the learner may hear of it.
@@ -64,6 +66,7 @@ struct GameState
     QStringList difficultWords;             // the list's items, oldest first
     std::array<QStringList, 2> arrDiffInfo; // [0]: meanings, [1]: sentences, by list position
     VocabularyInUse vocabularyInUse;
+    ReviewList reviewList; // kept beyond the window, in its file
     Outcome outcome = Outcome::NoWord;
     std::array<bool, keyCount> keyUsed {};
     bool hint01Taken = false;
@@ -85,6 +88,11 @@ public:
     // A built-in category is chosen: the list emptied, the score and the order restarted, the
     // file's entries in use and its first word taken, whatever state the word in play was in.
     void ChooseCategory(const QString &fileName, QList<VocabEntry> entries);
+    // The review list as its file held it; it changes with every word lost and won.
+    void TakeReviewList(ReviewList list) { s.reviewList = std::move(list); }
+    // The review list chosen as a category is: its words dealt by box, lowest first. False (and
+    // nothing) while it is empty.
+    bool ChooseReview();
     // The vocabulary command, before its chooser answers: no more meanings, and an empty list.
     void mnuCustVocab_Click();
     void ResetBoard();
@@ -106,12 +114,14 @@ public:
     QStringList spokenAfterRound() const;
 
 private:
+    void choose(VocabularyInUse vocabulary, QList<VocabEntry> entries);
     void MakeWordOrder(qint16 n);
-    void GameWon();
-    void GameLost();
+    bool GameWon();
+    bool GameLost();
     bool takeHint(bool allowed, bool &taken);
 
     GameState s;
+    qsizetype m_record = -1; // the current word's place in arrWordTable
 };
 
 } // namespace game

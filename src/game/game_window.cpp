@@ -150,6 +150,7 @@ void GameWindow::Form_Load()
     mnuEditData->setEnabled(canSave && !firstCustomFile.isEmpty());
     mnuCreate->setEnabled(canSave);
 
+    RetrieveReviewList();
     m_game.ResetBoard();
     LayOutKeys();
 

@@ -65,9 +65,15 @@ private:
     // Vocabulary and words (game_window_vocabulary.cpp).
     bool RetrieveData(const QString &path, bool builtIn);
     void ChooseCategory(const QString &name);
+    void showChosenVocabulary();
     void SelectWord();
     void showNewWord();
     void LayOutKeys();
+
+    // The review list (game_window_review.cpp).
+    void RetrieveReviewList();
+    void SaveReviewList();
+    void showReviewItem();
 
     // Play (game_window_play.cpp).
     void ResetBoard();
@@ -100,6 +106,7 @@ private:
     void mnuSchool_Click();
     void mnuAnimals_Click();
     void mnuCustVocab_Click();
+    void mnuReview_Click();
 
     game::Game m_game;
     std::optional<QList<VocabEntry>> m_checkedEntries;
@@ -123,6 +130,7 @@ private:
     ui::ListenButton *cmdListen = nullptr;
 
     QAction *mnuCustVocab = nullptr;
+    QAction *mnuReview = nullptr;
     QAction *mnuCreate = nullptr;
     QAction *mnuEditData = nullptr;
 };

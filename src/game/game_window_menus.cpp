@@ -38,6 +38,7 @@ void GameWindow::createMenus()
     QAction *mnuSchool = addItem(mnuEVocab, "mnuSchool", QStringLiteral("Things at &School"), true);
     QAction *mnuAnimals = addItem(mnuEVocab, "mnuAnimals", QStringLiteral("&Animals"), true);
     mnuCustVocab = addItem(mnuFile, "mnuCustVocab", QStringLiteral("เลือกคำศัพท์ที่สร้างเอง"), true);
+    mnuReview = addItem(mnuFile, "mnuReview", {}, true); // its caption counts the words waiting
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuLine"));
     addItem(mnuFile, "mnuExit", QStringLiteral("E&xit"));
     menuBar()->addMenu(mnuFile);
@@ -57,6 +58,7 @@ void GameWindow::createMenus()
     connect(mnuSchool, &QAction::triggered, this, &GameWindow::mnuSchool_Click);
     connect(mnuAnimals, &QAction::triggered, this, &GameWindow::mnuAnimals_Click);
     connect(mnuCustVocab, &QAction::triggered, this, &GameWindow::mnuCustVocab_Click);
+    connect(mnuReview, &QAction::triggered, this, &GameWindow::mnuReview_Click);
 }
 
 void GameWindow::mnuHouse_Click()
@@ -70,6 +72,13 @@ void GameWindow::mnuSchool_Click()
 void GameWindow::mnuAnimals_Click()
 {
     ChooseCategory(QStringLiteral("animals.txt"));
+}
+
+// The list plays in place, as a category does: it is read already, and needs no window anew.
+void GameWindow::mnuReview_Click()
+{
+    if (m_game.ChooseReview())
+        showChosenVocabulary();
 }
 
 // The chooser answers later: the list is emptied and the meanings switched off at once, and

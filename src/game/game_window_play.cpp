@@ -113,6 +113,8 @@ void GameWindow::Guess(int index)
         Word[static_cast<int>(p)]->setText(letter);
     if (guess.stage >= 0)
         ShowStage(guess.stage);
+    if (guess.reviewChanged)
+        SaveReviewList();
     if (state.outcome == game::Outcome::Lost) {
         lstDifficultWords->addItem(state.strWord);
         Label1->setText(QStringLiteral("You've Lost! ") + QChar(10) + QChar(13)

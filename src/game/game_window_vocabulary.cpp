@@ -105,6 +105,12 @@ void GameWindow::ChooseCategory(const QString &name)
     if (!entries)
         return;
     m_game.ChooseCategory(name, std::move(*entries));
+    showChosenVocabulary();
+}
+
+// A vocabulary chosen from the menu: the board starts afresh on its first word.
+void GameWindow::showChosenVocabulary()
+{
     emptyDiffList();
     Word[1]->setText(QString());
     for (int i = 1; i <= 25; ++i)
@@ -113,7 +119,7 @@ void GameWindow::ChooseCategory(const QString &name)
     const int lastSlot = Word.UBound();
     for (int i = 2; i <= lastSlot; ++i)
         Word.Unload(i);
-    lblFileInUse->setText(fileInUseCaption + name);
+    lblFileInUse->setText(fileInUseCaption + m_game.state().vocabularyInUse.fileName);
     emit vocabularyInUseChanged();
     showNewWord();
 }

@@ -1,5 +1,6 @@
 #include "game/word_order.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace word_order {
@@ -14,6 +15,15 @@ QList<qint16> draw(qint16 n, QRandomGenerator &generator)
         const auto j = static_cast<qint16>(1 + generator.bounded(static_cast<quint32>(k)));
         std::swap(order[k], order[j]);
     }
+    return order;
+}
+
+// A random order sorted by box, keeping the order within each box: each box's own is random.
+QList<qint16> dealByBox(const QList<qint8> &boxes, QRandomGenerator &generator)
+{
+    QList<qint16> order = draw(static_cast<qint16>(boxes.size()), generator);
+    std::stable_sort(order.begin() + 1, order.end(),
+                     [&boxes](qint16 a, qint16 b) { return boxes[a - 1] < boxes[b - 1]; });
     return order;
 }
 

@@ -6,6 +6,7 @@
 #include "shell/about.h"
 #include "storage/choose_file_dialog.h"
 #include "storage/pindrel_module.h"
+#include "storage/review_file.h"
 #include "storage/save_dialog.h"
 #include "ui/forms.h"
 #include "ui/message_box.h"
@@ -29,7 +30,8 @@ QList<VocabularyItem> vocabularyItems(const VocabularyInUse &inUse)
             {"mnuSchool", {true, QStringLiteral("school.txt")}},
             {"mnuAnimals", {true, QStringLiteral("animals.txt")}},
             // Whichever file of the user's is played.
-            {"mnuCustVocab", {false, inUse.builtIn ? QString() : inUse.fileName}}};
+            {"mnuCustVocab", {false, inUse.builtIn ? QString() : inUse.fileName}},
+            {"mnuReview", {true, review_file::fileName, true}}};
 }
 
 QAction *menuItem(const GameWindow *game, const char *name)

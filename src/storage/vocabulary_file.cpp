@@ -135,14 +135,20 @@ Contents parse(QByteArrayView bytes, int fieldCount)
 
 Contents read(const QString &path, int fieldCount)
 {
-    using FileProblem = ui::FileBytes::Problem;
     const ui::FileBytes file = ui::readWholeFile(path, maxFileBytes);
+    if (!file.ok())
+        return refusedRead(file);
+    Contents contents = parse(file.bytes, fieldCount);
+    contents.stamp = ui::stampOf(file);
+    return contents;
+}
+
+Contents refusedRead(const ui::FileBytes &file)
+{
+    using FileProblem = ui::FileBytes::Problem;
     switch (file.problem) {
-    case FileProblem::None: {
-        Contents contents = parse(file.bytes, fieldCount);
-        contents.stamp = ui::stampOf(file);
-        return contents;
-    }
+    case FileProblem::None:
+        return {};
     case FileProblem::Missing:
         return refused(Problem::Missing);
     case FileProblem::Folder:
@@ -160,6 +166,16 @@ Contents read(const QString &path, int fieldCount)
 }
 
 QString describeProblem(const QString &fileName, const Contents &contents)
+{
+    if (contents.ok())
+        return {};
+    const Reason why = reasonOf(contents);
+    return QStringLiteral(
+               "ใช้ไฟล์คำศัพท์ \"%1\" ไม่ได้ เพราะ%2\n\nThe vocabulary file \"%1\" cannot be used: %3")
+        .arg(fileName, why.thai, why.english);
+}
+
+Reason reasonOf(const Contents &contents)
 {
     QString thai;
     QString english;
@@ -208,10 +224,12 @@ QString describeProblem(const QString &fileName, const Contents &contents)
         english
             = QStringLiteral("a text in the file is longer than %1 characters.").arg(maxFieldLength);
         break;
+    case Problem::Garbled:
+        thai = QStringLiteral("ไฟล์เสียหาย ไม่ได้เป็นอย่างที่โปรแกรมบันทึกไว้");
+        english = QStringLiteral("the file is damaged: it is not as the program wrote it.");
+        break;
     }
-    return QStringLiteral(
-               "ใช้ไฟล์คำศัพท์ \"%1\" ไม่ได้ เพราะ%2\n\nThe vocabulary file \"%1\" cannot be used: %3")
-        .arg(fileName, thai, english);
+    return {thai, english};
 }
 
 Columns columns(const QList<VocabEntry> &entries)

@@ -8,6 +8,10 @@
 #include <QString>
 #include <QStringList>
 
+namespace ui {
+struct FileBytes;
+} // namespace ui
+
 // The vocabulary file: one entry a line, fields joined by "|", code page 874, CR LF.
 struct VocabEntry
 {
@@ -42,6 +46,7 @@ enum class Problem {
     TooManyRecords,
     FieldTooLong,
     Utf16,
+    Garbled, // not as the program wrote it: a file of its own that only it writes
 };
 
 // How a file's bytes are text: code page 874 as the format has it, or UTF-8, which a file shows
@@ -69,9 +74,17 @@ QList<QByteArrayView> splitFields(QByteArrayView line);
 
 Contents parse(QByteArrayView bytes, int fieldCount);
 Contents read(const QString &path, int fieldCount);
+// Why the bytes of a file could not be had at all; no problem when they could.
+Contents refusedRead(const ui::FileBytes &file);
 
 // Why a file cannot be used, in Thai and then in English, naming it.
 QString describeProblem(const QString &fileName, const Contents &contents);
+struct Reason
+{
+    QString thai;
+    QString english; // a sentence of its own, lower case first, full stop last
+};
+Reason reasonOf(const Contents &contents);
 
 // The entries as the editor keeps them: three parallel lists, words and the two hints.
 struct Columns

@@ -15,8 +15,10 @@ void setProgramFolder(const QString &folder);
 
 // folder + "/" + name, the one way paths are built.
 QString programPath(const QString &name);
+// The user's own data folder: "pindrel" in the XDG data home (~/.local/share).
+QString userDataFolder();
 // "Custom Vocab" beside the program; for a program folder that cannot be written to (an installed
-// copy), "pindrel/Custom Vocab" in the user's data folder (~/.local/share).
+// copy), "Custom Vocab" in the user's data folder.
 QString customVocabFolder();
 // "pindrel" in the user's data folder: $XDG_DATA_HOME, or ~/.local/share when that is unset or
 // not an absolute path (the XDG rules say a relative one is to be ignored).

@@ -13,11 +13,13 @@ ProgramFolder::ProgramFolder()
     for (const QString &name : built.entryList({"*.txt", "*.jpg", "*.hlp"}, QDir::Files))
         QFile::copy(built.filePath(name), filePath(name));
     ui::setProgramFolder(m_dir.path());
+    qputenv("XDG_DATA_HOME", QFile::encodeName(filePath(QStringLiteral("data"))));
 }
 
 ProgramFolder::~ProgramFolder()
 {
     ui::setProgramFolder({});
+    qputenv("XDG_DATA_HOME", m_dataHome); // empty is as unset: ~/.local/share
 }
 
 void ProgramFolder::write(const QString &relativePath, const QByteArray &bytes) const

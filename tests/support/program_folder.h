@@ -6,6 +6,7 @@
 
 // A temporary program folder that the program under test uses instead of its own, holding a
 // copy of every vocabulary, picture and help file of the built one; no test touches build/bin.
+// The user's data folder (the review list) is its "data/pindrel" while it lives.
 class ProgramFolder
 {
 public:
@@ -25,6 +26,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QByteArray m_dataHome = qgetenv("XDG_DATA_HOME");
 };
 
 // Text as a vocabulary file holds it: code page 874.

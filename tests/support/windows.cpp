@@ -20,8 +20,6 @@ RecordingSpeaker &speech()
 
 void WindowTest::init()
 {
-    m_dataHome = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dataHome->path()));
     m_folder = std::make_unique<ProgramFolder>();
     m_messages = std::make_unique<MessageRecorder>();
 }
@@ -31,8 +29,6 @@ void WindowTest::cleanup()
     resetProgram();
     m_messages.reset();
     m_folder.reset();
-    qunsetenv("XDG_DATA_HOME");
-    m_dataHome.reset();
 }
 
 void resetProgram()

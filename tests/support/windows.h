@@ -27,14 +27,12 @@ class WindowTest : public QObject
 protected:
     ProgramFolder &folder() const { return *m_folder; }
     MessageRecorder &messages() const { return *m_messages; }
-    QString dataHome() const { return m_dataHome->path(); }
 
 private slots:
     void init();
     void cleanup();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dataHome;
     std::unique_ptr<ProgramFolder> m_folder;
     std::unique_ptr<MessageRecorder> m_messages;
 };
