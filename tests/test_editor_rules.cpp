@@ -48,8 +48,8 @@ private slots:
     void keyCodeNamesThePlaceOfTheKey()
     {
         const int thai1 = 0x0E45; // what the "1" key gives under a Thai layout
-        const std::tuple<quint32, int, bool, int> rows[] = {// scan code, Qt key, keypad, key code
-                                                            {10, thai1, false, 49},
+        // Scan code, Qt key, keypad, key code.
+        const std::tuple<quint32, int, bool, int> rows[] = {{10, thai1, false, 49},
                                                             {19, 0, false, 48},
                                                             {90, 0, true, 96},
                                                             {81, 0, true, 105},

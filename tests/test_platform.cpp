@@ -19,17 +19,10 @@
 
 #include <sys/stat.h>
 
+using testing::helpWindow;
 using testing::shown;
 
 namespace {
-
-QTextBrowser *helpWindow()
-{
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (window->objectName() == u"helpViewer" && window->isVisible())
-            return qobject_cast<QTextBrowser *>(window);
-    return nullptr;
-}
 
 // A tiny picture, as a help file's own pictures are.
 QByteArray png(QSize size)
@@ -227,7 +220,7 @@ private slots:
     void lineBreaksFromTheUserBecomeSpaces_data()
     {
         QTest::addColumn<QString>("way");
-        for (const char *way : {"typed", "pasted", "dropped", "set", "composed"})
+        for (const char *way : {"typed", "pasted", "set", "composed"})
             QTest::newRow(way) << QString::fromLatin1(way);
     }
     void lineBreaksFromTheUserBecomeSpaces()
@@ -243,13 +236,6 @@ private slots:
         } else if (way == u"pasted") {
             QGuiApplication::clipboard()->setText(broken);
             QTest::keySequence(&box, QKeySequence::Paste);
-        } else if (way == u"dropped") {
-            QMimeData data;
-            data.setText(broken);
-            QDragEnterEvent enter(box.rect().center(), Qt::CopyAction, &data, Qt::LeftButton, {});
-            QDropEvent drop(QPointF(box.rect().center()), Qt::CopyAction, &data, Qt::LeftButton, {});
-            QCoreApplication::sendEvent(&box, &enter);
-            QCoreApplication::sendEvent(&box, &drop);
         } else if (way == u"set") {
             box.setText(broken);
         } else {

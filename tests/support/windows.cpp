@@ -59,6 +59,14 @@ QString caption(const QObject *window, const QString &name)
     return label ? label->text() : QString();
 }
 
+QTextBrowser *helpWindow()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == u"helpViewer" && window->isVisible())
+            return qobject_cast<QTextBrowser *>(window);
+    return nullptr;
+}
+
 void click(QWidget *widget)
 {
     QVERIFY(widget);

@@ -88,6 +88,9 @@ inline QString shown(const QLabel *label)
 // The caption of a label; empty when the label is missing (the lookup warns).
 QString caption(const QObject *window, const QString &name);
 
+// The help window, while it is shown.
+QTextBrowser *helpWindow();
+
 // A left click in the middle of a widget, or of the named button of a window; it fails when the
 // widget is hidden or disabled, as a player could not click it then.
 void click(QWidget *widget);
