@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "ui/file_system.h"
+
 // The vocabulary file: one entry a line, fields joined by "|", code page 874, CR LF.
 struct VocabEntry
 {
@@ -47,6 +49,8 @@ enum class Problem {
 // text with Thai in it is valid UTF-8). UTF-16 is not read.
 enum class Encoding { Cp874, Utf8, Utf16 };
 Encoding encodingOf(QByteArrayView bytes);
+// The bytes as text in that encoding, without a UTF-8 byte-order mark.
+QString decode(QByteArrayView bytes, Encoding encoding);
 
 struct Contents
 {
@@ -66,9 +70,17 @@ QList<QByteArrayView> splitFields(QByteArrayView line);
 
 Contents parse(QByteArrayView bytes, int fieldCount);
 Contents read(const QString &path, int fieldCount);
+// Why a file that ui::readWholeFile(path, maxFileBytes) did not read cannot be used.
+Contents refusalOf(const ui::FileBytes &file);
 
 // Why a file cannot be used, in Thai and then in English, naming it.
 QString describeProblem(const QString &fileName, const Contents &contents);
+struct Reason
+{
+    QString thai;
+    QString english;
+};
+Reason reasonOf(const Contents &contents);
 
 // The entries as the editor keeps them: three parallel lists, words and the two hints.
 struct Columns
@@ -95,6 +107,12 @@ struct Text
     qsizetype index = -1; // the first entry at fault, but for TooLarge
     bool ok() const { return problem == Problem::None; }
 };
+// Why one entry cannot be written, by the same rules as entriesText; None when it can.
+Text::Problem entryProblem(const QString &word, const QString &hint01, const QString &hint02);
+// What the entry holds that a file cannot, in Thai and in English ("holds a line break"), for a
+// message that names the entry.
+Reason entryProblemReason(Text::Problem problem, const QString &word, const QString &hint01,
+                          const QString &hint02);
 // Entries first..last of three parallel lists, each line ended by CR LF, encoded as a whole.
 Text entriesText(const QStringList &words, const QStringList &hints01, const QStringList &hints02,
                  qsizetype first, qsizetype last);
