@@ -37,6 +37,8 @@ private:
     QPushButton *Command2 = nullptr;
     QLabel *Label2 = nullptr;
     QLineEdit *Text1 = nullptr;
+    QLabel *lblFolder = nullptr;
+    QLineEdit *txtFolder = nullptr;
 
     QString strFileName;
     qint16 msgAnswer = 0;
