@@ -24,6 +24,7 @@ private:
     // Hand-overs (navigation.cpp).
     void openGameOn(const QString &fileName, const QList<VocabEntry> &entries);
     void openEditorOn(const QString &fileName, const QList<VocabEntry> &entries);
+    void openEditorOnImport(const QList<VocabEntry> &entries);
     void reopenAfterSave();
     void closeWithMainWindow();
     static void markVocabularyInUse(GameWindow *game);
@@ -34,6 +35,12 @@ private:
     void mnuEditData_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
+
+    // The classroom's commands (classroom_commands.cpp).
+    void mnuImport_Click();
+    void mnuExport_Click();
+    void mnuPrint_Click();
+    void mnuOpenFolder_Click();
 };
 
 } // namespace pindrel
