@@ -35,6 +35,8 @@ public:
         m_hasMeanings = std::any_of(entries.begin(), entries.end(), [](const VocabEntry &e) {
             return !e.meaning.isEmpty() || !e.sentence.isEmpty();
         });
+        for (const VocabEntry &entry : entries)
+            m_boxColumns = std::max(m_boxColumns, std::min<qsizetype>(entry.word.size(), 12));
     }
 
     // The entries of each page, first to one past the last; a list without entries has one page.
@@ -43,8 +45,9 @@ public:
         QList<std::pair<qsizetype, qsizetype>> result;
         qsizetype first = 0;
         double y = contentTop();
+        m_heights.clear();
         for (qsizetype i = 0; i < m_entries.size(); ++i) {
-            const double height = blockHeight(i);
+            const double height = m_heights.emplace_back(blockHeight(i));
             if (y + height > m_height && i > first) {
                 result.append({first, i});
                 first = i;
@@ -62,7 +65,7 @@ public:
         double y = contentTop();
         for (qsizetype i = first; i < end; ++i) {
             drawBlock(i, y);
-            y += blockHeight(i);
+            y += m_heights[i];
         }
     }
 
@@ -121,7 +124,7 @@ private:
         if (m_kind == Kind::PupilsSheet)
             drawText(m_body, nameLine(), 0, below, m_width);
         else
-            drawKeyRow(keyTitles(), below, true);
+            drawKeyRow(keyTitles(), below, keyRowHeight(keyTitles()), true);
     }
 
     void drawBlock(qsizetype index, double y)
@@ -129,7 +132,7 @@ private:
         if (m_kind == Kind::PupilsSheet)
             drawPupilsBlock(index, y);
         else
-            drawKeyRow(keyFields(index), y, false);
+            drawKeyRow(keyFields(index), y, m_heights[index], false);
     }
 
     // The pupils' sheet: the number, the boxes, and the two hints beside them. The boxes take as
@@ -138,13 +141,7 @@ private:
     double numberWidth() const { return mm(12); }
     double boxSize() const { return mm(8); }
     double boxPitch() const { return mm(9.2); }
-    qsizetype boxColumns() const
-    {
-        qsizetype longest = 4;
-        for (const VocabEntry &entry : m_entries)
-            longest = std::max(longest, entry.word.size());
-        return std::min<qsizetype>(longest, 12);
-    }
+    qsizetype boxColumns() const { return m_boxColumns; }
     double hintsLeft() const { return numberWidth() + double(boxColumns()) * boxPitch() + mm(4); }
     double boxesHeight(qsizetype index) const
     {
@@ -213,7 +210,7 @@ private:
         return height + 2 * cellPadding();
     }
 
-    void drawKeyRow(const QStringList &cells, double y, bool titles)
+    void drawKeyRow(const QStringList &cells, double y, double height, bool titles)
     {
         const QList<double> columns = keyColumns();
         double x = 0;
@@ -222,7 +219,7 @@ private:
                      y + cellPadding(), columns[i] - 2 * cellPadding());
             x += columns[i];
         }
-        const double bottom = y + keyRowHeight(cells);
+        const double bottom = y + height;
         m_painter.setPen(QPen(Qt::black, mm(titles ? 0.35 : 0.15)));
         m_painter.drawLine(QPointF(0, bottom), QPointF(m_width, bottom));
     }
@@ -244,6 +241,8 @@ private:
     QFont m_bold;
     QTextOption m_wrap;
     bool m_hasMeanings = false;
+    qsizetype m_boxColumns = 4;
+    QList<double> m_heights; // of each entry's block, measured once
 };
 
 } // namespace
