@@ -32,7 +32,7 @@ SaveDialog::SaveDialog()
     // Where the file goes, below the name: read-only, so the path can be selected and copied,
     // and out of the tab order.
     lblFolder = ui::addLabel(this, "lblFolder", QStringLiteral("Folder:"), {600, 3420, 855, 255});
-    txtFolder = ui::addControl<QLineEdit>(this, "txtFolder", {1560, 3390, 5535, 315});
+    txtFolder = ui::addControl<ui::OneLineBox>(this, "txtFolder", {1560, 3390, 5535, 315});
     txtFolder->setReadOnly(true);
     txtFolder->setFocusPolicy(Qt::ClickFocus);
     // Labels take no focus, so the tab order runs over the other four.
@@ -49,7 +49,7 @@ void SaveDialog::Form_Load()
     if (!pindrelModule::DirExists(folder))
         ui::makeFolder(folder);
     File1->addItems(ui::matchingFiles(folder, QStringLiteral("*.txt")));
-    txtFolder->setText(folder);
+    txtFolder->setStoredText(folder);
     txtFolder->setCursorPosition(0);
 }
 

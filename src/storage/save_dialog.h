@@ -8,6 +8,9 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+namespace ui {
+class OneLineBox;
+}
 
 // The save dialog: form "frmSave". The user names a new vocabulary file; the name checks
 // pass it on to SaveData.
@@ -38,7 +41,7 @@ private:
     QLabel *Label2 = nullptr;
     QLineEdit *Text1 = nullptr;
     QLabel *lblFolder = nullptr;
-    QLineEdit *txtFolder = nullptr;
+    ui::OneLineBox *txtFolder = nullptr;
 
     QString strFileName;
     qint16 msgAnswer = 0;
