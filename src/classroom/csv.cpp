@@ -37,55 +37,48 @@ QChar separatorOf(QStringView text)
     return semicolons > commas ? QLatin1Char(';') : QLatin1Char(',');
 }
 
-QList<QStringList> records(QStringView text, QChar separator)
+Reader::Reader(QStringView text, QChar separator)
+    : m_text(text)
+    , m_separator(separator)
+{ }
+
+QStringList Reader::next()
 {
-    QList<QStringList> result;
     QStringList record;
     QString field;
     bool quoted = false;
     bool atFieldStart = true;
-    bool inRecord = false;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text[i];
-        const bool crLf = c == u'\r' && i + 1 < size && text[i + 1] == u'\n';
+    const qsizetype size = m_text.size();
+    while (m_at < size) {
+        const QChar c = m_text[m_at++];
+        const bool crLf = c == u'\r' && m_at < size && m_text[m_at] == u'\n';
         if (quoted) {
-            if (c == u'"' && i + 1 < size && text[i + 1] == u'"') {
+            if (c == u'"' && m_at < size && m_text[m_at] == u'"') {
                 field += c;
-                ++i;
+                ++m_at;
             } else if (c == u'"') {
                 quoted = false;
             } else if (isLineBreak(c)) {
                 field += u' ';
-                i += crLf ? 1 : 0;
+                m_at += crLf ? 1 : 0;
             } else {
                 field += c;
             }
-            continue;
-        }
-        if (c == separator) {
+        } else if (c == m_separator) {
             record.append(std::exchange(field, {}));
             atFieldStart = true;
-            inRecord = true;
         } else if (isLineBreak(c)) {
-            record.append(std::exchange(field, {}));
-            result.append(std::exchange(record, {}));
-            i += crLf ? 1 : 0;
-            atFieldStart = true;
-            inRecord = false;
+            m_at += crLf ? 1 : 0;
+            break;
         } else {
             quoted = c == u'"' && atFieldStart;
             if (!quoted)
                 field += c;
             atFieldStart = false;
-            inRecord = true;
         }
     }
-    if (inRecord) {
-        record.append(field);
-        result.append(record);
-    }
-    return result;
+    record.append(field);
+    return record;
 }
 
 QString line(const QStringList &fields, QChar separator)

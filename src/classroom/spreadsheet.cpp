@@ -95,19 +95,19 @@ Import parse(QByteArrayView bytes)
     if (encoding == vocabulary_file::Encoding::Utf16)
         return refused(Problem::Utf16);
     const QString text = vocabulary_file::decode(bytes, encoding);
-    const QList<QStringList> records = csv::records(text, csv::separatorOf(text));
-
+    // Record by record, so that a sheet of far too many rows is refused at the first too many.
+    csv::Reader reader(text, csv::separatorOf(text));
     Import import;
     qsizetype rows = 0;
-    const qsizetype first = !records.isEmpty() && isHeader(records.first()) ? 1 : 0;
-    for (qsizetype i = first; i < records.size(); ++i) {
-        if (isBlank(records[i]))
+    for (qsizetype row = 1; !reader.atEnd(); ++row) {
+        const QStringList fields = reader.next();
+        if (isBlank(fields) || (row == 1 && isHeader(fields)))
             continue;
         if (++rows > vocabulary_file::maxRecords)
             return refused(Problem::TooManyRecords);
-        const VocabEntry entry = entryOf(records[i]);
+        const VocabEntry entry = entryOf(fields);
         if (const std::optional<QString> reason = refusalOf(entry, import.entries.size()))
-            import.failures.append({i + 1, entry.word, *reason});
+            import.failures.append({row, entry.word, *reason});
         else
             import.entries.append(entry);
     }
