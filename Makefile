@@ -65,19 +65,21 @@ fuzz: deps
 	done
 
 # In a Release build of their own: the vocabulary benchmarks, the cost of a word as lost words
-# pile up, the waits after the custom chooser's OK and the editor's Save (in-process, offscreen),
-# then the start-up figures on a private Xvfb; each beside its floor measured in the same run.
+# pile up, the waits after the custom chooser's OK and the editor's Save, and the classroom's
+# import and printing (in-process, offscreen), then the start-up figures on a private Xvfb; each
+# beside its floor measured in the same run.
 # They print figures and assert nothing.
 STARTUP_RUNS ?= 20
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPINDREL_BENCH=ON
 	cmake --build build-bench --target pindrel pindrel_data pindrel_bench lost_words_bench \
-	  waits_bench bare_window startup_probe
+	  waits_bench classroom_bench bare_window startup_probe
 	@echo "Machine: $$(nproc) cores, $$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ //');" \
 	  "load average $$(cut -d' ' -f1-3 /proc/loadavg)"
 	build-bench/bench/pindrel_bench
 	build-bench/bench/lost_words_bench
 	build-bench/bench/waits_bench
+	build-bench/bench/classroom_bench
 	bash scripts/measure-startup.sh $(STARTUP_RUNS) build-bench
 
 # Every window on a private Xvfb with the Thai fonts, saved in docs/screenshots.

@@ -13,6 +13,7 @@ packages=(
   fonts-thai-tlwg fonts-dejavu-core libthai0
   xvfb xdotool x11-utils desktop-file-utils
   pulseaudio  # the speech test's private sound server
+  poppler-utils  # the worksheet test reads its PDF back; make screenshots draws a printed page
   libbenchmark-dev clang libclang-rt-14-dev
   libxtst-dev  # the start-up probe clicks the splash through XTEST
   dpkg-dev appstream lintian

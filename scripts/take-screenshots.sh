@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders every window of the game on a private Xvfb (xcb platform, the installed Thai fonts)
-# and saves the pictures in docs/screenshots. A private PulseAudio whose only sink plays to
+# and the first page of each printed worksheet (pdftoppm), and saves the pictures in
+# docs/screenshots. A private PulseAudio whose only sink plays to
 # nothing stands in for the sound system, so that the listen buttons are shown as a learner
 # with speakers sees them; one more view is taken without it.
 #   take-screenshots.sh BUILD_DIR [OUTPUT_DIR]
@@ -38,5 +39,10 @@ else
 fi
 XDG_RUNTIME_DIR="$work" PULSE_SERVER="unix:$work/nothing-here" \
   "$build/tools/take_screenshots" "$build/bin" "$out" --without-sound
+# The first page of each printed worksheet, drawn from its PDF as the printer would print it.
+for pdf in "$out"/worksheet-*.pdf; do
+  pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$pdf" "${pdf%.pdf}"
+  rm "$pdf"
+done
 echo "Screenshots in $out:"
 ls "$out"

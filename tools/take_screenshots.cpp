@@ -2,6 +2,7 @@
 // under Xvfb on the xcb platform) and saves what the display shows of each as a PNG: the
 // pictures in docs/screenshots are made here, from the real windows with the real fonts.
 //   take_screenshots PROGRAM_FOLDER OUTPUT_FOLDER
+#include "classroom/worksheet.h"
 #include "editor/vocab_editor.h"
 #include "game/game_window.h"
 #include "game/select_cust_vocab.h"
@@ -12,6 +13,7 @@
 #include "storage/choose_file_dialog.h"
 #include "storage/save_dialog.h"
 #include "storage/thai_codepage.h"
+#include "ui/desktop.h"
 #include "ui/file_system.h"
 #include "ui/forms.h"
 #include "ui/message_box.h"
@@ -24,7 +26,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -204,6 +208,42 @@ int main(int argc, char *argv[])
     child<QListWidget>(editChooser, "ChooseFile")->setCurrentRow(1);
     shoot(editChooser, "choose-file-to-edit");
     ui::forms::Unload(QStringLiteral("frmChooseFile"));
+
+    // A spreadsheet as a teacher keeps one, with two rows the editor would refuse.
+    const QString sheet = folder.filePath(QStringLiteral("class-5-animals.csv"));
+    QFile sheetFile(sheet);
+    if (sheetFile.open(QIODevice::WriteOnly))
+        sheetFile.write("\xEF\xBB\xBFWord,Hint 1,Hint 2,Thai meaning,Sentence\r\n"
+                        "elephant,a very big grey animal,ช้าง,ช้าง,The elephant has a long nose.\r\n"
+                        "ice cream,cold and sweet,ไอศกรีม,ไอศกรีม,\r\n"
+                        "tiger,a big cat with stripes,เสือ,เสือ,The tiger is hungry.\r\n"
+                        ",a bird that cannot fly,นกเพนกวิน,เพนกวิน,\r\n"
+                        "rabbit,it has long ears,กระต่าย,กระต่าย,The rabbit eats a carrot.\r\n");
+    sheetFile.close();
+    ui::setFileDialogHandler([&sheet](const QString &, const QString &) { return sheet; });
+    game->findChild<QAction *>(QStringLiteral("mnuImport"))->trigger();
+    ui::setFileDialogHandler({});
+    shoot(ui::forms::find(QStringLiteral("frmImportReport")), "import-report");
+    ui::forms::Unload(QStringLiteral("frmImportReport"));
+    ui::forms::Unload(QStringLiteral("new_vocab"));
+
+    game->findChild<QAction *>(QStringLiteral("mnuPrint"))->trigger();
+    QWidget *lists = ui::forms::find(QStringLiteral("frmChooseList"));
+    child<QRadioButton>(lists, "optKey")->setChecked(true);
+    shoot(lists, "choose-list-to-print");
+    ui::forms::Unload(QStringLiteral("frmChooseList"));
+
+    // The printed pages as PDF, which scripts/take-screenshots.sh turns into pictures.
+    const auto animals = vocabulary_file::read(folder.filePath(QStringLiteral("animals.txt")),
+                                               vocabulary_file::builtInFields);
+    for (const auto &[kind, name] : {std::pair(worksheet::Kind::PupilsSheet, "worksheet-sheet"),
+                                     std::pair(worksheet::Kind::TeachersKey, "worksheet-key")}) {
+        QPrinter printer(QPrinter::HighResolution);
+        worksheet::prepare(printer, QStringLiteral("animals.txt"));
+        printer.setOutputFileName(output.filePath(QLatin1String(name) + QStringLiteral(".pdf")));
+        allSaved = worksheet::print(printer, QStringLiteral("animals.txt"), animals.entries, kind)
+            && allSaved;
+    }
 
     shoot<About>("about");
     ui::forms::Unload(QStringLiteral("frmAbout"));

@@ -1,5 +1,6 @@
 // The main window's menu bar, and its commands that choose the vocabulary. The other commands
-// (help, making and editing vocabulary, About, Exit) open other windows: the shell connects them.
+// (help, making and editing vocabulary, the classroom's, About, Exit) open other windows: the
+// shell connects them.
 #include "game/game_window.h"
 
 #include "game/select_cust_vocab.h"
@@ -46,6 +47,14 @@ void GameWindow::createMenus()
     QMenu *mnuEdit = addMenu(this, "mnuEdit", QStringLiteral("สร้างคำศัพท์"));
     mnuCreate = addItem(mnuEdit, "mnuCreate", QStringLiteral("สร้างคำศัพท์ขุดใหม่"));
     mnuEditData = addItem(mnuEdit, "mnuEditData", QStringLiteral("แก้ไขคำศัพท์ที่สร้างไว้แล้ว"));
+    // The classroom's commands: word lists in from a spreadsheet, out to one and to paper, and
+    // the folder where they lie.
+    mnuEdit->addSeparator()->setObjectName(QStringLiteral("mnuClassroomLine"));
+    addItem(mnuEdit, "mnuImport", QStringLiteral("นำเข้าคำศัพท์จากตารางคำนวณ (Import from a spreadsheet)"));
+    addItem(mnuEdit, "mnuExport", QStringLiteral("ส่งออกคำศัพท์เป็นตารางคำนวณ (Export to a spreadsheet)"));
+    addItem(mnuEdit, "mnuPrint", QStringLiteral("พิมพ์ใบงานคำศัพท์ (Print a worksheet)"));
+    addItem(mnuEdit, "mnuOpenFolder",
+            QStringLiteral("เปิดโฟลเดอร์คำศัพท์ที่สร้างเอง (Open the Custom Vocab folder)"));
     menuBar()->addMenu(mnuEdit);
 
     QMenu *mnuHelp = addMenu(this, "mnuHelp", QStringLiteral("วิธีใช้โปรแกรม"));

@@ -1,5 +1,7 @@
 #include "shell/navigation.h"
 
+#include "classroom/choose_list_dialog.h"
+#include "classroom/import_report.h"
 #include "editor/vocab_editor.h"
 #include "game/game_window.h"
 #include "game/select_cust_vocab.h"
@@ -70,7 +72,11 @@ void Navigation::wire(QWidget *window)
                {"mnuCreate", &Navigation::mnuCreate_Click},
                {"mnuEditData", &Navigation::mnuEditData_Click},
                {"mnuExit", &Navigation::mnuExit_Click},
-               {"mnuAbout", &Navigation::mnuAbout_Click}};
+               {"mnuAbout", &Navigation::mnuAbout_Click},
+               {"mnuImport", &Navigation::mnuImport_Click},
+               {"mnuExport", &Navigation::mnuExport_Click},
+               {"mnuPrint", &Navigation::mnuPrint_Click},
+               {"mnuOpenFolder", &Navigation::mnuOpenFolder_Click}};
         for (const auto &[name, handler] : commands)
             connect(menuItem(game, name), &QAction::triggered, this, handler);
     } else if (auto *chooser = qobject_cast<SelectCustVocab *>(window)) {
@@ -123,6 +129,21 @@ void Navigation::openEditorOn(const QString &fileName, const QList<VocabEntry> &
     ui::forms::Show<VocabEditor>();
 }
 
+// The good rows of a spreadsheet become a new vocabulary in the editor, in create mode after its
+// placeholder, ready to browse, correct and name in the save dialog; nothing is written before.
+void Navigation::openEditorOnImport(const QList<VocabEntry> &entries)
+{
+    unload<VocabEditor>();
+    pindrelModule::strEditFile.clear();
+    VocabEditor *editor = ui::forms::Load<VocabEditor>();
+    const vocabulary_file::Columns rows = vocabulary_file::columns(entries);
+    pindrelModule::arrVocab += rows.words;
+    pindrelModule::arrHint01 += rows.hints01;
+    pindrelModule::arrHint02 += rows.hints02;
+    editor->EnableBrowsing(!entries.isEmpty());
+    ui::forms::Show<VocabEditor>();
+}
+
 // The store was written: the editor and the main window close (and with it the save dialog), and
 // the main window opens again on the file just written, named by strFileInUse.
 void Navigation::reopenAfterSave()
@@ -140,6 +161,8 @@ void Navigation::closeWithMainWindow()
     unload<SaveDialog>();
     unload<SelectCustVocab>();
     unload<VocabEditor>();
+    unload<ChooseListDialog>();
+    unload<ImportReport>();
 }
 
 } // namespace pindrel

@@ -25,6 +25,7 @@ private:
     void openGameOn(const QString &fileName, const QList<VocabEntry> &entries);
     void openEditorOn(const QString &fileName, const QList<VocabEntry> &entries,
                       const ui::FileStamp &asRead);
+    void openEditorOnImport(const QList<VocabEntry> &entries);
     void reopenAfterSave();
     void closeWithMainWindow();
     static void markVocabularyInUse(GameWindow *game);
@@ -35,6 +36,12 @@ private:
     void mnuEditData_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
+
+    // The classroom's commands (classroom_commands.cpp).
+    void mnuImport_Click();
+    void mnuExport_Click();
+    void mnuPrint_Click();
+    void mnuOpenFolder_Click();
 };
 
 } // namespace pindrel

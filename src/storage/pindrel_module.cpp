@@ -1,7 +1,6 @@
 #include "storage/pindrel_module.h"
 
 #include "storage/save_name.h"
-#include "storage/thai_codepage.h"
 #include "storage/vocabulary_file.h"
 #include "ui/file_system.h"
 #include "ui/message_box.h"
@@ -22,20 +21,6 @@ bool DirExists(const QString &path)
 
 namespace {
 
-// The character of an entry that a vocabulary file cannot hold, so the user knows what to
-// correct.
-QString firstUnencodableCharacter(qsizetype index)
-{
-    for (const QString *field : {&arrVocab.at(index), &arrHint01.at(index), &arrHint02.at(index)}) {
-        const qsizetype at = thai_codepage::firstUnencodable(*field);
-        if (at >= 0) {
-            const qsizetype length = field->at(at).isHighSurrogate() ? 2 : 1;
-            return field->mid(at, length);
-        }
-    }
-    return {};
-}
-
 // Why the store cannot be written as it is, and which entry to correct, counted from 1 as the
 // user counts them (first: the store's first entry written); nothing is written.
 void reportUnwritable(const vocabulary_file::Text &text, qsizetype first)
@@ -52,27 +37,14 @@ void reportUnwritable(const vocabulary_file::Text &text, qsizetype first)
         return;
     }
     const qsizetype index = text.index;
-    QString thai;
-    QString english;
-    if (text.problem == P::Unencodable) {
-        const QString character = firstUnencodableCharacter(index);
-        thai = QStringLiteral("มีตัวอักษร %1 ซึ่งบันทึกลงไฟล์คำศัพท์ไม่ได้").arg(character);
-        english
-            = QStringLiteral("holds the character %1, which a vocabulary file cannot hold").arg(character);
-    } else if (text.problem == P::LineBreak) {
-        thai = QStringLiteral("มีการขึ้นบรรทัดใหม่อยู่ข้างใน");
-        english = QStringLiteral("holds a line break");
-    } else {
-        thai = QStringLiteral("มีข้อความยาวเกิน %1 ตัวอักษร").arg(vocabulary_file::maxFieldLength);
-        english
-            = QStringLiteral("holds a text longer than %1 characters").arg(vocabulary_file::maxFieldLength);
-    }
+    const vocabulary_file::Reason reason = vocabulary_file::entryProblemReason(
+        text.problem, arrVocab.at(index), arrHint01.at(index), arrHint02.at(index));
     ui::MsgBox(
         QStringLiteral("คำศัพท์ลำดับที่ %1 (\"%2\") %3 "
                        "จึงยังไม่ได้บันทึกข้อมูล กรุณาแก้คำศัพท์นี้ก่อนครับ\n\n"
                        "Entry %1 (\"%2\") %4. Nothing was saved; please correct that entry first.")
             .arg(index - first + 1)
-            .arg(arrVocab.at(index), thai, english),
+            .arg(arrVocab.at(index), reason.thai, reason.english),
         ui::vbOKExclamation);
 }
 

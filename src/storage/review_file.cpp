@@ -61,7 +61,7 @@ Contents read(const QString &path)
     if (file.ok())
         return parse(file.bytes);
     Contents contents;
-    static_cast<vocabulary_file::Contents &>(contents) = vocabulary_file::refusedRead(file);
+    static_cast<vocabulary_file::Contents &>(contents) = vocabulary_file::refusalOf(file);
     return contents;
 }
 

@@ -28,6 +28,12 @@ SaveDialog::SaveDialog()
     Label2 = ui::addLabel(this, "Label2", QStringLiteral("Data file(s) created earlier. (if any)"),
                           {1800, 480, 2415, 255});
     Text1 = ui::addControl<ui::OneLineBox>(this, "Text1", {1560, 3000, 3375, 315});
+    // Where the file goes, below the name: read-only, so the path can be selected and copied,
+    // and out of the tab order.
+    lblFolder = ui::addLabel(this, "lblFolder", QStringLiteral("Folder:"), {600, 3420, 855, 255});
+    txtFolder = ui::addControl<ui::OneLineBox>(this, "txtFolder", {1560, 3390, 5535, 315});
+    txtFolder->setReadOnly(true);
+    txtFolder->setFocusPolicy(Qt::ClickFocus);
     // Labels take no focus, so the tab order runs over the other four.
     setTabOrder(File1, cmdSave);
     setTabOrder(cmdSave, Command2);
@@ -42,6 +48,8 @@ void SaveDialog::Form_Load()
     if (!pindrelModule::DirExists(folder))
         ui::makeFolder(folder);
     File1->setFolder(folder, QStringLiteral("*.txt"));
+    txtFolder->setStoredText(folder);
+    txtFolder->setCursorPosition(0);
 }
 
 void SaveDialog::File1_Click()

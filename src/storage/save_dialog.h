@@ -9,7 +9,8 @@ class QLineEdit;
 class QPushButton;
 namespace ui {
 class FileList;
-}
+class OneLineBox;
+} // namespace ui
 
 // The save dialog: form "frmSave". The user names a new vocabulary file; the name checks
 // pass it on to SaveData.
@@ -39,6 +40,8 @@ private:
     QPushButton *Command2 = nullptr;
     QLabel *Label2 = nullptr;
     QLineEdit *Text1 = nullptr;
+    QLabel *lblFolder = nullptr;
+    ui::OneLineBox *txtFolder = nullptr;
 
     QString strFileName;
     qint16 msgAnswer = 0;

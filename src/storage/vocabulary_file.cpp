@@ -25,7 +25,7 @@ bool startsWith(QByteArrayView bytes, QByteArrayView mark)
     return bytes.startsWith(mark);
 }
 
-QString decode(QByteArrayView field, Encoding encoding)
+QString decodeField(QByteArrayView field, Encoding encoding)
 {
     return encoding == Encoding::Utf8 ? QString::fromUtf8(field) : thai_codepage::decode(field);
 }
@@ -40,7 +40,7 @@ std::optional<VocabEntry> entryOf(QByteArrayView line, int fieldCount, Encoding 
     for (qsizetype i = 0; i < count; ++i) {
         if (fields[i].size() > maxFieldLength * (encoding == Encoding::Utf8 ? 4 : 1))
             return std::nullopt;
-        *targets[i] = decode(fields[i], encoding);
+        *targets[i] = decodeField(fields[i], encoding);
         if (targets[i]->size() > maxFieldLength)
             return std::nullopt;
     }
@@ -108,6 +108,13 @@ Encoding encodingOf(QByteArrayView bytes)
     return thai ? Encoding::Utf8 : Encoding::Cp874;
 }
 
+QString decode(QByteArrayView bytes, Encoding encoding)
+{
+    if (encoding == Encoding::Utf8 && startsWith(bytes, utf8Mark))
+        bytes = bytes.sliced(3);
+    return decodeField(bytes, encoding);
+}
+
 Contents parse(QByteArrayView bytes, int fieldCount)
 {
     Contents contents;
@@ -133,22 +140,12 @@ Contents parse(QByteArrayView bytes, int fieldCount)
     return contents;
 }
 
-Contents read(const QString &path, int fieldCount)
-{
-    const ui::FileBytes file = ui::readWholeFile(path, maxFileBytes);
-    if (!file.ok())
-        return refusedRead(file);
-    Contents contents = parse(file.bytes, fieldCount);
-    contents.stamp = ui::stampOf(file);
-    return contents;
-}
-
-Contents refusedRead(const ui::FileBytes &file)
+Contents refusalOf(const ui::FileBytes &file)
 {
     using FileProblem = ui::FileBytes::Problem;
     switch (file.problem) {
     case FileProblem::None:
-        return {};
+        break;
     case FileProblem::Missing:
         return refused(Problem::Missing);
     case FileProblem::Folder:
@@ -158,10 +155,20 @@ Contents refusedRead(const ui::FileBytes &file)
     case FileProblem::TooLarge:
         return refused(Problem::TooLarge);
     case FileProblem::Unreadable:
-        break;
+        Contents contents = refused(Problem::Unreadable);
+        contents.systemReason = file.error;
+        return contents;
     }
-    Contents contents = refused(Problem::Unreadable);
-    contents.systemReason = file.error;
+    return {};
+}
+
+Contents read(const QString &path, int fieldCount)
+{
+    const ui::FileBytes file = ui::readWholeFile(path, maxFileBytes);
+    if (!file.ok())
+        return refusalOf(file);
+    Contents contents = parse(file.bytes, fieldCount);
+    contents.stamp = ui::stampOf(file);
     return contents;
 }
 
@@ -245,18 +252,56 @@ Columns columns(const QList<VocabEntry> &entries)
     return result;
 }
 
+Text::Problem entryProblem(const QString &word, const QString &hint01, const QString &hint02)
+{
+    using P = Text::Problem;
+    for (const QString *field : {&word, &hint01, &hint02}) {
+        if (field->contains(QLatin1Char('\r')))
+            return P::LineBreak;
+        if (field->size() > maxFieldLength)
+            return P::FieldTooLong;
+        if (!thai_codepage::canEncode(*field))
+            return P::Unencodable;
+    }
+    return P::None;
+}
+
+Reason entryProblemReason(Text::Problem problem, const QString &word, const QString &hint01,
+                          const QString &hint02)
+{
+    switch (problem) {
+    case Text::Problem::Unencodable:
+        for (const QString *field : {&word, &hint01, &hint02}) {
+            const qsizetype at = thai_codepage::firstUnencodable(*field);
+            if (at < 0)
+                continue;
+            const QString character = field->mid(at, field->at(at).isHighSurrogate() ? 2 : 1);
+            return {QStringLiteral("มีตัวอักษร %1 ซึ่งบันทึกลงไฟล์คำศัพท์ไม่ได้").arg(character),
+                    QStringLiteral("holds the character %1, which a vocabulary file cannot hold")
+                        .arg(character)};
+        }
+        break;
+    case Text::Problem::LineBreak:
+        return {QStringLiteral("มีการขึ้นบรรทัดใหม่อยู่ข้างใน"), QStringLiteral("holds a line break")};
+    case Text::Problem::FieldTooLong:
+        return {QStringLiteral("มีข้อความยาวเกิน %1 ตัวอักษร").arg(maxFieldLength),
+                QStringLiteral("holds a text longer than %1 characters").arg(maxFieldLength)};
+    case Text::Problem::None:
+    case Text::Problem::TooLarge:
+        break;
+    }
+    return {};
+}
+
 Text entriesText(const QStringList &words, const QStringList &hints01, const QStringList &hints02,
                  qsizetype first, qsizetype last)
 {
     using P = Text::Problem;
     QString text;
     for (qsizetype i = first; i <= last; ++i) {
-        for (const QString *field : {&words[i], &hints01[i], &hints02[i]}) {
-            if (field->contains(QLatin1Char('\r')))
-                return {{}, P::LineBreak, i};
-            if (field->size() > maxFieldLength)
-                return {{}, P::FieldTooLong, i};
-        }
+        const P problem = entryProblem(words[i], hints01[i], hints02[i]);
+        if (problem != P::None)
+            return {{}, problem, i};
         text += words[i];
         text += QLatin1Char('|');
         text += hints01[i];
@@ -267,13 +312,7 @@ Text entriesText(const QStringList &words, const QStringList &hints01, const QSt
         if (text.size() > maxFileBytes)
             return {{}, P::TooLarge, -1};
     }
-    if (std::optional<QByteArray> bytes = thai_codepage::encode(text))
-        return {*bytes, P::None, -1};
-    for (qsizetype i = first; i <= last; ++i)
-        if (!thai_codepage::canEncode(words[i]) || !thai_codepage::canEncode(hints01[i])
-            || !thai_codepage::canEncode(hints02[i]))
-            return {{}, P::Unencodable, i};
-    return {{}, P::Unencodable, first};
+    return {thai_codepage::encode(text).value_or(QByteArray()), P::None, -1};
 }
 
 } // namespace vocabulary_file

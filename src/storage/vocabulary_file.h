@@ -1,16 +1,12 @@
 #pragma once
 
-#include "ui/file_system.h"
-
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-namespace ui {
-struct FileBytes;
-} // namespace ui
+#include "ui/file_system.h"
 
 // The vocabulary file: one entry a line, fields joined by "|", code page 874, CR LF.
 struct VocabEntry
@@ -54,6 +50,8 @@ enum class Problem {
 // text with Thai in it is valid UTF-8). UTF-16 is not read.
 enum class Encoding { Cp874, Utf8, Utf16 };
 Encoding encodingOf(QByteArrayView bytes);
+// The bytes as text in that encoding, without a UTF-8 byte-order mark.
+QString decode(QByteArrayView bytes, Encoding encoding);
 
 struct Contents
 {
@@ -75,7 +73,7 @@ QList<QByteArrayView> splitFields(QByteArrayView line);
 Contents parse(QByteArrayView bytes, int fieldCount);
 Contents read(const QString &path, int fieldCount);
 // Why the bytes of a file could not be had at all; no problem when they could.
-Contents refusedRead(const ui::FileBytes &file);
+Contents refusalOf(const ui::FileBytes &file);
 
 // Why a file cannot be used, in Thai and then in English, naming it.
 QString describeProblem(const QString &fileName, const Contents &contents);
@@ -111,6 +109,12 @@ struct Text
     qsizetype index = -1; // the first entry at fault, but for TooLarge
     bool ok() const { return problem == Problem::None; }
 };
+// Why one entry cannot be written, by the same rules as entriesText; None when it can.
+Text::Problem entryProblem(const QString &word, const QString &hint01, const QString &hint02);
+// What the entry holds that a file cannot, in Thai and in English ("holds a line break"), for a
+// message that names the entry.
+Reason entryProblemReason(Text::Problem problem, const QString &word, const QString &hint01,
+                          const QString &hint02);
 // Entries first..last of three parallel lists, each line ended by CR LF, encoded as a whole.
 Text entriesText(const QStringList &words, const QStringList &hints01, const QStringList &hints02,
                  qsizetype first, qsizetype last);

@@ -176,12 +176,12 @@ if [ -z "$tree" ]; then
   say "lost CAT and read its meaning"
 else
   # An installed copy makes vocabulary in the user's data folder: the second menu's first item
-  # (reached from the first menu with the arrow keys) opens the editor; a word is added by mouse
+  # (reached from the first menu with Right, then Home) opens the editor; a word is added by mouse
   # (the boxes at 1080, 840 / 1320 / 1800 twips, Add at 2280, 3240, Save at 4800, 2520), named
   # "pets" in the save dialog (its name box at 1560, 3000, its Save at 5520, 480), and saved.
   xdotool mousemove --window "$main" 20 $((menu_bar / 2)) click 1
   wait_for 5 has_new_window "$main" || fail "the first menu did not open"
-  xdotool key Right Down Return
+  xdotool key Right Home Return
   two_windows() { [ "$(windows | wc -l)" -eq 2 ]; }
   sleep 0.5 # the menu closes, the editor opens at the screen's centre
   wait_for 5 two_windows || fail "Create did not open the editor"
