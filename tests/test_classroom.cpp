@@ -19,22 +19,15 @@ static QString poppler(const QString &program, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// Thai as a PDF's text holds it: a mark the font moves into place (a tone mark set low, a vowel
-// set left) is the private-use character of Thai fonts for that form, and sara am is drawn as
-// nikhahit and sara aa. Both sides are brought to the same characters.
+// Thai as a PDF's text can be compared: a mark the font moves into place (a tone mark set low, a
+// vowel set left) is a private-use character of Thai fonts there, as are tho than and yo ying
+// drawn without their foot, and sara am is drawn as nikhahit and sara aa; so the two letters are
+// mapped back, and the marks above and below the line, and sara aa, left out on both sides.
 static QString thaiAsDrawn(QString text)
 {
-    text.replace(QChar(0x0E33), QStringLiteral("\u0E4D\u0E32"));
-    const std::pair<char16_t, char16_t> forms[] = {
-        {0xF700, 0x0E10}, {0xF701, 0x0E34}, {0xF705, 0x0E48}, {0xF70A, 0x0E48}, {0xF70F, 0x0E0D},
-        {0xF710, 0x0E31}, {0xF711, 0x0E4D}, {0xF712, 0x0E47}, {0xF713, 0x0E48}, {0xF718, 0x0E38}};
-    for (QChar &c : text)
-        for (auto it = std::rbegin(forms); it != std::rend(forms); ++it)
-            if (c.unicode() >= 0xF700 && c.unicode() < 0xF71B && c.unicode() >= it->first) {
-                c = QChar(it->second + (c.unicode() - it->first));
-                break;
-            }
-    return text;
+    static const QRegularExpression marks(
+        QStringLiteral("[\\x{0E31}-\\x{0E3A}\\x{0E47}-\\x{0E4E}\\x{F701}-\\x{F71F}]"));
+    return text.replace(QChar(0xF700), QChar(0x0E10)).replace(QChar(0xF70F), QChar(0x0E0D)).remove(marks);
 }
 
 // Where each text stands in the page's text, in the order given; -1 for one missing or out of order.
