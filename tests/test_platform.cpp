@@ -49,7 +49,8 @@ private slots:
     }
 
     // Guards against text from a file, a file name or a user that Qt takes for markup in any
-    // control of the platform layer: a label, a clickable label and its copies in a control array,
+    // control of the platform layer: a label, a clickable label and its copies in a control array
+    // (which take over every property of the first but place and visibility),
     // a fitted label and its tooltip, a message box (which would load what an <img> names, show a
     // link, strike through or hide the rest of a text, or turn an escaped name into markup).
     void outsideTextIsShownAsItStands_data()
@@ -72,8 +73,13 @@ private slots:
         ui::ControlArray<ui::ClickableLabel> keys(QStringLiteral("Key"), nullptr);
         auto *first = new ui::ClickableLabel(&parent);
         first->setText(text);
+        first->setFont(QFont(QStringLiteral("Loma"), 14, QFont::Bold));
+        first->setFrameStyle(QFrame::Box | QFrame::Plain);
+        first->setAlignment(Qt::AlignCenter);
         keys.place(0, first);
-        QLabel *copy = keys.Load(1);
+        QLabel *copy = keys.Load(1); // takes over every property but place and visibility
+        QCOMPARE(std::tuple(copy->font(), copy->frameStyle(), int(copy->alignment()), copy->size()),
+                 std::tuple(first->font(), first->frameStyle(), int(first->alignment()), first->size()));
         QLabel *fitted = ui::addLabel(&parent, "fitted", {}, {0, 0, 300, 375});
         ui::showOnOneLine(fitted, QApplication::font(), 7, text + QString(60, u'W'), {});
         QCOMPARE(QStringList({shown(label), shown(first), shown(copy)}), QStringList(3, text));
