@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QScreen>
 #include <QSettings>
 
@@ -75,8 +76,15 @@ void takeStep(int percent)
     step() = percent;
     installApplicationFont();
     const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows)
+    for (QWidget *window : windows) {
+        // Qt tells the windows of a new application font only once its event loop runs.
+        QEvent fontChange(QEvent::ApplicationFontChange);
+        QApplication::sendEvent(window, &fontChange);
         placeAgain(window, ratio);
+        // Sized now, not when the event loop next runs: the next step is measured on it.
+        if (window->layout())
+            window->layout()->activate();
+    }
     emit zoomNotifier().zoomed();
     for (QWidget *window : windows)
         keepOnScreen(window);
