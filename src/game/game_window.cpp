@@ -168,6 +168,8 @@ void GameWindow::toggleFullScreen()
     const QSizeF boardAt100 = QSizeF(m_client->width(), m_client->height() + menuBar()->height())
         / (m_stepBeforeFullScreen / 100.0);
     layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     showFullScreen();
     ui::setZoomStep(zoom_steps::largestFitting(zoom_steps::steps.back(), boardAt100, {},
                                                screen()->geometry().size()));
