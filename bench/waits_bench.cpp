@@ -10,6 +10,7 @@
 #include "paint_stopwatch.h"
 #include "sample_vocabulary.h"
 
+#include "editor/vocab_editor.h"
 #include "game/game.h"
 #include "game/game_window.h"
 #include "shell/application.h"
@@ -18,11 +19,13 @@
 #include "storage/vocabulary_file.h"
 #include "ui/file_system.h"
 #include "ui/forms.h"
+#include "ui/zoom.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -154,6 +157,25 @@ Wait editorSave(qsizetype entries)
     return check(PaintStopwatch(mainWindow, true).run([save] { save->click(); }), savedMessage, entries);
 }
 
+// A zoom step as a teacher takes it, Ctrl+plus with the main window and the editor open; timed
+// until the main window is painted at the new step. The step is then taken back, out of the time.
+Wait zoomStep()
+{
+    GameWindow *game = freshMainWindow();
+    showPainted(VocabEditor::formName, [] { ui::forms::Show<VocabEditor>(); });
+    const PaintStopwatch::Times times = PaintStopwatch(mainWindow, false).run([game] {
+        QKeyEvent plus(QEvent::KeyPress, Qt::Key_Plus, Qt::ControlModifier);
+        QApplication::sendEvent(game, &plus);
+    });
+    const bool stepped = ui::zoomStep() > 100;
+    ui::setZoomStep(100);
+    ui::forms::Unload(registryName(VocabEditor::formName));
+    drain();
+    if (times.timedOut || !stepped)
+        return {0, QStringLiteral("no zoom step painted")};
+    return {times.end(), {}};
+}
+
 Wait bareMainWindow()
 {
     std::unique_ptr<QMainWindow> window;
@@ -249,6 +271,7 @@ const char *const readFloor = "floor read+decode";
 const char *const writeFloor = "floor write+sync";
 const char *const saveFloor = "floor encode+write+sync";
 const char *const bareWindowFloor = "floor bare main window";
+const char *const zoomStepName = "zoom step";
 const char *const bareBoxFloor = "floor bare message box";
 
 void printSplit(const MedianReporter &reporter)
@@ -281,6 +304,9 @@ void printSplit(const MedianReporter &reporter)
     const double bareBox = reporter.ms(bareBoxFloor);
     std::printf("%-44s %9.2f\n%-44s %9.2f\n", "floor: bare main window painted", bareWindow,
                 "floor: bare message box painted", bareBox);
+    std::printf("%-44s %9.2f   (floor: bare main window painted %.2f)\n",
+                "Ctrl+plus -> main window painted (editor open)", reporter.ms(zoomStepName),
+                bareWindow);
 
     const Growth chooser = growthOf(reporter, chooserStep);
     const Growth save = growthOf(reporter, saveStep);
@@ -361,6 +387,9 @@ int main(int argc, char **argv)
     standardHandler = qInstallMessageHandler(quietRaise);
     QApplication app(argc, argv);
     pindrel::prepareApplication();
+    // The zoom key keeps its step in the settings: in a folder of the run's own, not the user's.
+    const QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
     const pindrel::Navigation navigation;
     game::setSeedSource([] { return sampleSeed; });
     // The program folder lies on the same disk as a user's would, not in a memory file system.
@@ -397,12 +426,13 @@ int main(int argc, char **argv)
             }));
     }
     configured(benchmark::RegisterBenchmark(bareWindowFloor, measure, bareMainWindow));
+    configured(benchmark::RegisterBenchmark(zoomStepName, measure, zoomStep));
     configured(benchmark::RegisterBenchmark(bareBoxFloor, measure, bareMessageBox));
 
     // Once each before measuring: the first window, box and file read of a run load fonts and
     // caches that later ones find loaded, as in a program that has been running a while.
     for (const Wait &warm :
-         {chooserOk(sizes[0]), editorSave(sizes[0]), bareMainWindow(), bareMessageBox()})
+         {chooserOk(sizes[0]), editorSave(sizes[0]), bareMainWindow(), bareMessageBox(), zoomStep()})
         if (!warm.fault.isEmpty())
             qFatal("%s", qPrintable(warm.fault));
 

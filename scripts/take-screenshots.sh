@@ -39,6 +39,18 @@ else
 fi
 XDG_RUNTIME_DIR="$work" PULSE_SERVER="unix:$work/nothing-here" \
   "$build/tools/take_screenshots" "$build/bin" "$out" --without-sound
+# The zoom's pictures on a screen as large as a projector's, where 300 % fits.
+kill "$xvfb" && wait "$xvfb" 2>/dev/null || true
+rm -f "$work/display"
+Xvfb -displayfd 3 -nolisten tcp -noreset -dpi 96 -screen 0 1920x1280x24 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.1
+done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+DISPLAY=":$(head -n1 "$work/display")" XDG_RUNTIME_DIR="$work" PULSE_SERVER="unix:$work/nothing-here" \
+  "$build/tools/take_screenshots" "$build/bin" "$out" --zoom
 # The first page of each printed worksheet, drawn from its PDF as the printer would print it.
 for pdf in "$out"/worksheet-*.pdf; do
   pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$pdf" "${pdf%.pdf}"

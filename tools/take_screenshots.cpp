@@ -17,6 +17,7 @@
 #include "ui/file_system.h"
 #include "ui/forms.h"
 #include "ui/message_box.h"
+#include "ui/zoom.h"
 
 #include <QAction>
 #include <QApplication>
@@ -126,11 +127,13 @@ void shootWithTooltip(QWidget *window, QWidget *control, const char *name)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 3 && !(argc == 4 && QByteArray(argv[3]) == "--without-sound")) {
-        std::fprintf(stderr, "usage: take_screenshots PROGRAM_FOLDER OUTPUT_FOLDER [--without-sound]\n");
+    const QByteArray mode = argc == 4 ? QByteArray(argv[3]) : QByteArray();
+    if (argc < 3 || argc > 4 || !(mode.isEmpty() || mode == "--without-sound" || mode == "--zoom")) {
+        std::fprintf(
+            stderr, "usage: take_screenshots PROGRAM_FOLDER OUTPUT_FOLDER [--without-sound|--zoom]\n");
         return 2;
     }
-    const bool withoutSound = argc == 4;
+    const bool withoutSound = mode == "--without-sound";
     pindrel::prepareApplication();
     const pindrel::Navigation navigation;
     output.setPath(QString::fromLocal8Bit(argv[2]));
@@ -160,6 +163,44 @@ int main(int argc, char *argv[])
         child<QListWidget>(game, "lstDifficultWords")->setCurrentRow(0);
         QWidget *meaning = ui::forms::find(QStringLiteral("frmShowMeaning"));
         shootWithTooltip(meaning, child(meaning, "cmdListen"), "listen-without-sound");
+        for (const QString &name : ui::forms::loadedNames())
+            ui::forms::Unload(name);
+        return allSaved ? 0 : 1;
+    }
+
+    // The main window, the editor with Thai in every box, and the help, at three steps and with
+    // the board over the whole screen.
+    if (mode == "--zoom") {
+        auto *game = qobject_cast<GameWindow *>(ui::forms::Show<GameWindow>());
+        for (const QChar letter : letters(game->game().state().strWord, true, 2)
+                 + letters(game->game().state().strWord, false, 3))
+            typeLetter(game, letter);
+        child<QPushButton>(game, "cmdHint01")->click();
+        child<QPushButton>(game, "cmdHint02")->click();
+        QWidget *editor = ui::forms::Show<VocabEditor>();
+        child<QLineEdit>(editor, "txtVocab")->setText(QStringLiteral("เงาะ"));
+        child<QLineEdit>(editor, "txtHint01")->setText(QStringLiteral("ผลไม้สีแดง มีขน ปี่ ญี่ ฐาน ฎีกา"));
+        child<QLineEdit>(editor, "txtHint02")->setText(QStringLiteral("rambutan: เงาะโรงเรียน หวานมาก"));
+        game->findChild<QAction *>(QStringLiteral("mnuContents"))->trigger();
+        QWidget *help = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window->objectName() == QLatin1String("helpViewer") && window->isVisible())
+                help = window;
+        for (const int step : {100, 200, 300}) {
+            ui::setZoomStep(step);
+            for (const auto &[window, name] : {std::pair(static_cast<QWidget *>(game), "main"),
+                                               std::pair(editor, "editor"), std::pair(help, "help")})
+                shoot(window,
+                      qPrintable(QStringLiteral("zoom-%1-%2").arg(step).arg(QLatin1String(name))));
+        }
+        ui::setZoomStep(100);
+        editor->hide();
+        help->hide();
+        QKeyEvent fullScreen(QEvent::KeyPress, Qt::Key_F11, Qt::NoModifier);
+        QApplication::sendEvent(game, &fullScreen);
+        game->setGeometry(game->screen()->geometry()); // what a window manager does for it
+        settle(500);
+        shoot(game, "zoom-full-screen");
         for (const QString &name : ui::forms::loadedNames())
             ui::forms::Unload(name);
         return allSaved ? 0 : 1;

@@ -26,9 +26,9 @@ public:
         , m_listName(listName)
         , m_entries(entries)
         , m_kind(kind)
-        , m_body(ui::font(QStringLiteral("MS Sans Serif"), 12))
-        , m_small(ui::font(QStringLiteral("MS Sans Serif"), 9))
-        , m_bold(ui::font(QStringLiteral("MS Sans Serif"), 12, true))
+        , m_body(ui::printedFont(QStringLiteral("MS Sans Serif"), 12))
+        , m_small(ui::printedFont(QStringLiteral("MS Sans Serif"), 9))
+        , m_bold(ui::printedFont(QStringLiteral("MS Sans Serif"), 12, true))
     {
         m_wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
         // A list that has no meanings and sentences (a list of one's own) gives its hints instead.

@@ -12,6 +12,7 @@
 #include "ui/virtual_key.h"
 
 #include <QIcon>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,7 +35,7 @@ VocabEditor::VocabEditor()
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     createControls();
-    setFixedSize(ui::px(6555), ui::px(3975));
+    ui::setFixedTwipsSize(this, 6555, 3975);
 }
 
 void VocabEditor::createControls()
@@ -155,9 +156,16 @@ void VocabEditor::txtVocab_KeyPress(int KeyAscii)
 }
 
 // A keystroke in the word box runs the key rule, then the character rule, and then goes on to
-// the box unchanged, whose change runs the length rule.
+// the box unchanged, whose change runs the length rule. Text that an input method commits (a
+// Thai word at once, say) is typed without a key of its own: each of its characters runs the
+// character rule, then the box's change the length rule.
 bool VocabEditor::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == txtVocab && event->type() == QEvent::InputMethod) {
+        const QString committed = static_cast<const QInputMethodEvent *>(event)->commitString();
+        for (const char32_t character : committed.toUcs4())
+            txtVocab_KeyPress(static_cast<int>(character));
+    }
     if (watched == txtVocab && event->type() == QEvent::KeyPress) {
         const auto &key = *static_cast<const QKeyEvent *>(event);
         txtVocab_KeyDown(virtualKeyCodeOf(key));

@@ -10,11 +10,15 @@
 #include "ui/message_box.h"
 #include "ui/picture.h"
 #include "ui/twips.h"
+#include "ui/zoom.h"
+#include "ui/zoom_steps.h"
 
 #include <QFrame>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 
 namespace {
@@ -53,11 +57,17 @@ GameWindow::GameWindow(std::optional<QList<VocabEntry>> checkedEntries)
 
 void GameWindow::createControls()
 {
-    m_client = new QWidget(this);
+    // The board lies in the middle of what the window has: all of it, but at full screen.
+    auto *middle = new QWidget(this);
+    ui::setColours(middle, formBack, palette().color(QPalette::WindowText));
+    auto *centring = new QGridLayout(middle);
+    centring->setContentsMargins(0, 0, 0, 0);
+    m_client = new QWidget(middle);
     m_client->setObjectName(QStringLiteral("client"));
-    m_client->setFixedSize(ui::px(8835), ui::px(5595));
+    ui::setFixedTwipsSize(m_client, 8835, 5595);
     ui::setColours(m_client, formBack, palette().color(QPalette::WindowText));
-    setCentralWidget(m_client);
+    centring->addWidget(m_client, 0, 0, Qt::AlignCenter);
+    setCentralWidget(middle);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     auto *key = new ui::ClickableLabel(m_client);
@@ -130,6 +140,39 @@ void GameWindow::createControls()
     // Once the word is won or lost, the learner can hear it: in the panel's free top corner.
     cmdListen = ui::addControl<ui::ListenButton>(Frame1, "cmdListen", {2640, 45, 300, 300});
     makeKeyboardFriendly();
+    connect(&ui::zoomNotifier(), &ui::ZoomNotifier::zoomed, this, &GameWindow::showZoomed);
+}
+
+// What is fitted to its text is fitted again at the new step.
+void GameWindow::showZoomed()
+{
+    const game::GameState &state = m_game.state();
+    ShowScore();
+    showHint(lblHint01, state.hint01Taken ? state.strHint01 : QString(), hint01Description);
+    showHint(lblHint02, state.hint02Taken ? state.strHint02 : QString(), hint02Description);
+    fitResult();
+}
+
+// F11 shows the board over the whole screen, at the largest step that fits it; F11 or Esc
+// goes back to the window and the step it had.
+void GameWindow::toggleFullScreen()
+{
+    if (isFullScreen()) {
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        showNormal();
+        ui::setZoomStep(m_stepBeforeFullScreen);
+        ui::centreOnScreen(this);
+        return;
+    }
+    m_stepBeforeFullScreen = ui::zoomStep();
+    const QSizeF boardAt100 = QSizeF(m_client->width(), m_client->height() + menuBar()->height())
+        / (m_stepBeforeFullScreen / 100.0);
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    showFullScreen();
+    ui::setZoomStep(zoom_steps::largestFitting(zoom_steps::steps.back(), boardAt100, {},
+                                               screen()->geometry().size()));
 }
 
 void GameWindow::Form_Load()
@@ -214,6 +257,10 @@ bool GameWindow::eventFilter(QObject *watched, QEvent *event)
 
 void GameWindow::keyPressEvent(QKeyEvent *event)
 {
+    if (event->key() == Qt::Key_F11 || (event->key() == Qt::Key_Escape && isFullScreen())) {
+        toggleFullScreen();
+        return;
+    }
     if (isTyped(*event)) {
         Form_KeyPress(event->text()[0].unicode());
         return;

@@ -61,6 +61,8 @@ private:
     void createMenus();
     void makeKeyboardFriendly();
     void ReportUnwritableCustomFolder();
+    void showZoomed();
+    void toggleFullScreen();
 
     // Vocabulary and words (game_window_vocabulary.cpp).
     bool RetrieveData(const QString &path, bool builtIn);
@@ -83,6 +85,7 @@ private:
     void showKey(int index);
     void showHintButtons();
     void showResult();
+    void fitResult();
     void ShowStage(int stage);
     void ShowScore();
     void showHint(QLabel *label, const QString &hint, const QString &description);
@@ -110,6 +113,7 @@ private:
 
     game::Game m_game;
     std::optional<QList<VocabEntry>> m_checkedEntries;
+    int m_stepBeforeFullScreen = 100;
 
     QWidget *m_client = nullptr;
     ui::ControlArray<ui::ClickableLabel> Letter;

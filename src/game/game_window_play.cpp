@@ -138,15 +138,20 @@ void GameWindow::Guess(int index)
 // on to the next word.
 void GameWindow::showResult()
 {
-    const int designHeight = ui::px(resultHeight);
-    const int room = Command1[0]->y() - Label1->y();
-    const int needed = Label1->heightForWidth(Label1->width());
-    Label1->resize(Label1->width(), qBound(designHeight, needed, room));
+    fitResult();
     Frame1->setAccessibleDescription(Label1->text().simplified());
     const QStringList spoken = m_game.spokenAfterRound();
     cmdListen->setSpeech(spoken, ui::ListenButton::describe(spoken));
     Frame1->show();
     Command1[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void GameWindow::fitResult()
+{
+    const int designHeight = ui::px(resultHeight);
+    const int room = Command1[0]->y() - Label1->y();
+    const int needed = Label1->heightForWidth(Label1->width());
+    Label1->resize(Label1->width(), qBound(designHeight, needed, room));
 }
 
 void GameWindow::cmdHint01_Click()

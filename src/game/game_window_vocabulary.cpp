@@ -49,15 +49,16 @@ void GameWindow::showNewWord()
     showRound();
     showHint(lblHint01, {}, hint01Description);
     showHint(lblHint02, {}, hint02Description);
-    double nextLeft = ui::twips(Word[1]->x()) + ui::twips(Word[1]->width());
+    const ui::Twips firstSlot = ui::placed(Word[1]);
+    double nextLeft = firstSlot.left + firstSlot.width;
     const qsizetype length = m_game.state().strWord.size();
     for (int i = 1; i <= length; ++i) {
         if (i > 1) {
             QLabel *slot = Word.Load(i);
-            slot->move(ui::px(nextLeft), Word[1]->y());
+            ui::moveTo(slot, nextLeft, firstSlot.top);
             // A screen reader takes the controls in stacking order: a slot follows the slot before.
             slot->stackUnder(imgPindrel);
-            nextLeft += ui::twips(Word[1]->width());
+            nextLeft += firstSlot.width;
         }
         Word[i]->show();
     }
@@ -72,20 +73,21 @@ void GameWindow::showNewWord()
 void GameWindow::LayOutKeys()
 {
     QLabel *first = Letter[0];
-    double top = ui::twips(first->y());
+    const ui::Twips firstKey = ui::placed(first);
+    double top = firstKey.top;
     first->setText(QString(QChar(65)));
     if (!first->isEnabled())
         first->setEnabled(true);
-    const auto keyWidth = static_cast<qint16>(std::nearbyint(ui::twips(first->width())));
-    double left = ui::twips(first->x()) + keyWidth;
+    const auto keyWidth = static_cast<qint16>(std::nearbyint(firstKey.width));
+    double left = firstKey.left + keyWidth;
     qint16 nextCode = 66;
     for (int i = 1; i <= 25; ++i) {
         QLabel *key = Letter.Load(i);
         if (i == 13) {
-            top += ui::twips(first->height());
-            left = ui::twips(first->x());
+            top += firstKey.height;
+            left = firstKey.left;
         }
-        key->move(ui::px(left), ui::px(top));
+        ui::moveTo(key, left, top);
         key->stackUnder(Word[1]); // read in order by a screen reader: A to Z, then the slots
         key->setText(QString(QChar(nextCode)));
         left += keyWidth;

@@ -1,8 +1,11 @@
 #include "game/show_meaning.h"
 
 #include "ui/controls.h"
+#include "ui/fitted_text.h"
 #include "ui/listen_button.h"
+#include "ui/zoom.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -27,6 +30,7 @@ ShowMeaning::ShowMeaning()
     cmdOK = ui::addButton(this, this, "cmdOK", QStringLiteral("OK"), {1440, okTop, 1335, 495},
                           &ShowMeaning::cmdOK_Click);
     cmdListen = ui::addControl<ui::ListenButton>(this, "cmdListen", {3120, listenTop, 360, 360});
+    connect(&ui::zoomNotifier(), &ui::ZoomNotifier::zoomed, this, &ShowMeaning::fitText);
 }
 
 void ShowMeaning::setCaptions(const QString &meaning, const QString &sentence, const QStringList &spoken)
@@ -38,20 +42,29 @@ void ShowMeaning::setCaptions(const QString &meaning, const QString &sentence, c
 }
 
 // Text longer than the labels wraps, and the popup grows downward so that all of it can be
-// read; its width stays.
+// read; its width stays. Text that fits leaves the popup at its designed size.
 void ShowMeaning::fitText()
 {
-    const int meaningHeight = qMax(ui::px(255), lblMeaning->heightForWidth(lblMeaning->width()));
+    const int meaningHeight = ui::wrappedHeight(lblMeaning, ui::px(255));
     lblMeaning->resize(lblMeaning->width(), meaningHeight);
     const int gap = ui::px(sentenceTop - 120 - 255);
     const int sentenceY = qMax(ui::px(sentenceTop), lblMeaning->y() + meaningHeight + gap);
-    const int sentenceH
-        = qMax(ui::px(sentenceHeight), lblSentence->heightForWidth(lblSentence->width()));
+    const int sentenceH = ui::wrappedHeight(lblSentence, ui::px(sentenceHeight));
     lblSentence->setGeometry(lblSentence->x(), sentenceY, lblSentence->width(), sentenceH);
     const int grown = (sentenceY + sentenceH) - ui::px(sentenceTop + sentenceHeight);
     cmdOK->move(cmdOK->x(), ui::px(okTop) + grown);
     cmdListen->move(cmdListen->x(), ui::px(listenTop) + grown);
     setFixedSize(ui::px(clientWidth), ui::px(clientHeight) + grown);
+}
+
+// Esc closes the popup, as it closes a dialog.
+void ShowMeaning::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdOK_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ShowMeaning::cmdOK_Click()

@@ -23,6 +23,9 @@ public:
     // The two captions, and the English the listen button speaks (the word, then its sentence).
     void setCaptions(const QString &meaning, const QString &sentence, const QStringList &spoken);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void cmdOK_Click();
     void fitText();

@@ -1,6 +1,7 @@
 #include "shell/about.h"
 
 #include "ui/controls.h"
+#include "ui/fitted_text.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
@@ -38,10 +39,7 @@ QLabel *About::addLabel(const char *name, const QString &caption, const QFont &f
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // The faces that stand in for the designed fonts are wider and taller: a label grows
     // about its centre rather than cut its text off.
-    const QSize text = label->fontMetrics().size(0, caption);
-    const int grownWidth = qMax(label->width(), text.width());
-    label->setGeometry(label->x() - (grownWidth - label->width()) / 2, label->y(), grownWidth,
-                       qMax(label->height(), text.height()));
+    ui::growToText(label, ui::Growth::AboutCentre);
     return label;
 }
 

@@ -6,6 +6,7 @@
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/help_viewer.h"
+#include "ui/zoom.h"
 
 #include <QApplication>
 
@@ -16,9 +17,12 @@ void prepareApplication()
     // The name only: a display name would be appended to every window's title by the window
     // system's platform plugin, and each title is exactly the window's caption.
     QApplication::setApplicationName(QStringLiteral("Pindrel"));
+    // Names the folder of the user's settings (the zoom step) only.
+    QApplication::setOrganizationName(QStringLiteral("Pindrel"));
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(PINDREL_VERSION_MAJOR).arg(PINDREL_VERSION_MINOR).arg(PINDREL_VERSION_PATCH));
     ui::installFontSubstitutes();
+    ui::installZoomKeys();
 }
 
 ProgramEnd::ProgramEnd(std::function<void()> quit, QObject *parent)
@@ -46,6 +50,7 @@ int run(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     prepareApplication();
+    ui::restoreZoomStep();
     QApplication::setQuitOnLastWindowClosed(false);
     const ProgramEnd end([] { QApplication::quit(); });
     const Navigation navigation;

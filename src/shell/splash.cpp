@@ -3,6 +3,7 @@
 #include "game/game_window.h"
 #include "ui/clickable_label.h"
 #include "ui/controls.h"
+#include "ui/fitted_text.h"
 #include "ui/fonts.h"
 #include "ui/picture.h"
 #include "ui/twips.h"
@@ -44,8 +45,7 @@ Splash::Splash()
     Image1->setObjectName(QStringLiteral("Image1"));
     ui::place(Image1, 240, 2280, 1140, 1215);
     // The photograph is larger than its place on the splash: it is shown whole, scaled down.
-    Image1->setPicture(ui::LoadPicture(QStringLiteral(":/resources/beach.jpg"))
-                           .scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    Image1->setPicture(ui::LoadPicture(QStringLiteral(":/resources/beach.jpg")), true);
     Image1->installEventFilter(this);
 
     Label1 = addLabel("Label1", QStringLiteral("Vokabin"),
@@ -61,7 +61,7 @@ Splash::Splash()
     Timer1->setInterval(handOverMilliseconds);
     connect(Timer1, &QTimer::timeout, this, &Splash::Timer1_Timer);
 
-    setFixedSize(ui::px(clientWidth), ui::px(clientHeight));
+    ui::setFixedTwipsSize(this, clientWidth, clientHeight);
 }
 
 // Every label sits on the frame, and a click on one of them is the label's, not the frame's.
@@ -73,7 +73,7 @@ QLabel *Splash::addLabel(const char *name, const QString &caption, const QFont &
     QLabel *label = ui::addLabel(Frame1, name, caption, {left, top, width, height});
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->resize(label->width(), qMax(label->height(), label->fontMetrics().height()));
+    ui::growToText(label, ui::Growth::Down);
     label->installEventFilter(this);
     return label;
 }

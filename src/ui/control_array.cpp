@@ -1,5 +1,7 @@
 #include "ui/control_array.h"
 
+#include "ui/twips.h"
+
 namespace ui {
 
 void copyLabelProperties(const QLabel &from, QLabel &to)
@@ -9,7 +11,7 @@ void copyLabelProperties(const QLabel &from, QLabel &to)
     to.setPalette(from.palette());
     to.setAutoFillBackground(from.autoFillBackground());
     to.setFont(from.font());
-    to.resize(from.size());
+    place(&to, {0, 0, placed(&from).width, placed(&from).height});
     to.setFrameStyle(from.frameStyle());
     to.setLineWidth(from.lineWidth());
     to.setAlignment(from.alignment());

@@ -11,7 +11,7 @@ void makeFixedWindow(QWidget *window, const QString &caption, double width, doub
 {
     window->setWindowTitle(caption);
     window->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    window->setFixedSize(px(width), px(height));
+    setFixedTwipsSize(window, width, height);
 }
 
 } // namespace ui

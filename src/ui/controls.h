@@ -12,20 +12,6 @@
 // Making the controls of a window as its design gives them: a kind, a name and a place.
 namespace ui {
 
-// A rectangle in twips: left, top, width, height.
-struct Twips
-{
-    double left;
-    double top;
-    double width;
-    double height;
-};
-
-inline QRect twipsRect(Twips at)
-{
-    return twipsRect(at.left, at.top, at.width, at.height);
-}
-
 // A control of kind T on parent, named as the design names it and placed in twips. Extra
 // arguments go to T's constructor before the parent. A label shows its text as plain text: a
 // caption may come from a file, and Qt would otherwise take anything that looks like HTML for
@@ -37,7 +23,7 @@ T *addControl(QWidget *parent, const char *name, Twips at, Args &&...args)
     if constexpr (std::is_base_of_v<QLabel, T>)
         control->setTextFormat(Qt::PlainText);
     control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(twipsRect(at));
+    place(control, at);
     return control;
 }
 

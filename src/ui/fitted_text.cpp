@@ -1,6 +1,8 @@
 #include "ui/fitted_text.h"
 
 #include "ui/controls.h"
+#include "ui/twips.h"
+#include "ui/zoom.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -15,6 +17,18 @@ bool fits(const QLabel *label)
     return label->sizeHint().width() <= label->width();
 }
 
+void grow(QLabel *label, Growth growth)
+{
+    if (growth == Growth::Down) {
+        label->resize(label->width(), std::max(label->height(), label->fontMetrics().height()));
+        return;
+    }
+    const QSize text = label->fontMetrics().size(0, label->text());
+    const int width = std::max(label->width(), text.width());
+    label->setGeometry(label->x() - (width - label->width()) / 2, label->y(), width,
+                       std::max(label->height(), text.height()));
+}
+
 } // namespace
 
 void showOnOneLine(QLabel *label, const QFont &font, double smallestPoints, const QString &text,
@@ -22,10 +36,11 @@ void showOnOneLine(QLabel *label, const QFont &font, double smallestPoints, cons
 {
     QFont shown = font;
     label->setText(text);
-    for (double points = font.pointSizeF();; points = std::max(points - 0.5, smallestPoints)) {
+    const double smallest = smallestPoints * zoom();
+    for (double points = font.pointSizeF();; points = std::max(points - 0.5 * zoom(), smallest)) {
         shown.setPointSizeF(points);
         label->setFont(shown);
-        if (fits(label) || points <= smallestPoints)
+        if (fits(label) || points <= smallest)
             break;
     }
     if (fits(label)) {
@@ -46,6 +61,21 @@ void widenAboutCentre(QLabel *label, const QRect &design, int leftmost, int righ
     const int wanted = (label->sizeHint().width() - design.width() + 1) / 2;
     const int each = std::clamp(wanted, 0, std::max(room, 0));
     label->setGeometry(design.adjusted(-each, 0, each, 0));
+}
+
+int wrappedHeight(const QLabel *label, int designed)
+{
+    const QFontMetrics metrics = label->fontMetrics();
+    const int belowMarks = metrics.descent() - metrics.boundingRect(QStringLiteral("ฎฐฤู")).bottom() - 1;
+    const int lines = label->heightForWidth(label->width());
+    return lines - std::max(0, belowMarks) <= designed ? designed : lines;
+}
+
+void growToText(QLabel *label, Growth growth)
+{
+    grow(label, growth);
+    QObject::connect(&zoomNotifier(), &ZoomNotifier::zoomed, label,
+                     [label, growth] { grow(label, growth); });
 }
 
 } // namespace ui

@@ -11,9 +11,9 @@ class QLabel;
 namespace ui {
 
 // Shows text on one line inside the label's own rectangle: in font when it fits, otherwise at
-// a smaller size, down to smallestPoints; text still too wide is cut with "…", and the whole of
-// it becomes the tooltip and the accessible description (otherwise the description is the one
-// given).
+// a smaller size, down to smallestPoints (at 100 %); text still too wide is cut with "…", and the
+// whole of it becomes the tooltip and the accessible description (otherwise the description is the
+// one given).
 void showOnOneLine(QLabel *label, const QFont &font, double smallestPoints, const QString &text,
                    const QString &description);
 
@@ -21,5 +21,15 @@ void showOnOneLine(QLabel *label, const QFont &font, double smallestPoints, cons
 // needs, never to the left of leftmost nor to the right of rightmost (x coordinates of the
 // parent); its top, height and font stay.
 void widenAboutCentre(QLabel *label, const QRect &design, int leftmost, int rightmost);
+
+// The height of a label whose text wraps at its width: designed while the text, down to the foot
+// of the lowest marks of its last line, fits in it (a stand-in face's line may be a pixel taller
+// than the design's, below its marks); otherwise the height of all its lines.
+int wrappedHeight(const QLabel *label, int designed);
+
+// Grows the label where the face that stands in for its designed font needs more room than the
+// design gave it: downward, or about its centre to the size of its text; again at every zoom step.
+enum class Growth { Down, AboutCentre };
+void growToText(QLabel *label, Growth growth);
 
 } // namespace ui

@@ -1,5 +1,7 @@
 #include "ui/fonts.h"
 
+#include "ui/twips.h"
+
 #include <QApplication>
 #include <QPalette>
 
@@ -33,10 +35,20 @@ void installFontSubstitutes()
 {
     for (const Substitute &s : substitutes())
         QFont::insertSubstitutions(QString::fromLatin1(s.windowsName), s.families);
+    installApplicationFont();
+}
+
+void installApplicationFont()
+{
     QApplication::setFont(font(QStringLiteral("MS Sans Serif"), 8));
 }
 
 QFont font(const QString &windowsName, double points, bool bold)
+{
+    return printedFont(windowsName, points * zoom(), bold);
+}
+
+QFont printedFont(const QString &windowsName, double points, bool bold)
 {
     QFont f(windowsName);
     double size = points;

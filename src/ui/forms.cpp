@@ -1,5 +1,7 @@
 #include "ui/forms.h"
 
+#include "ui/zoom.h"
+
 #include <QCloseEvent>
 #include <QMap>
 #include <QPointer>
@@ -48,6 +50,7 @@ namespace detail {
 void adopt(QWidget *window, Form *form)
 {
     window->setAttribute(Qt::WA_QuitOnClose, false);
+    adoptIcons(window);
     window->installEventFilter(new CloseBoxUnloads(window));
     registry().insert(window->objectName(), {window, form});
     emit notifier().loaded(window->objectName(), window);

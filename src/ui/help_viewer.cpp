@@ -1,14 +1,19 @@
 #include "ui/help_viewer.h"
 
 #include "ui/file_system.h"
+#include "ui/fonts.h"
+#include "ui/zoom.h"
+#include "ui/zoom_steps.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QList>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextBrowser>
 
 #include <algorithm>
@@ -16,6 +21,10 @@
 namespace ui {
 namespace {
 
+// The help window's size at 100 %, in pixels, and its text's size; the file's own sizes are
+// relative to that text.
+constexpr QSize helpSize(640, 520);
+constexpr double textPoints = 11;
 // A help file is a few pages of text; Qt lays out 512 KB of it in a fraction of a second.
 constexpr qint64 helpFileBytes = 512 << 10;
 // A picture of the help is a screenshot or a drawing.
@@ -41,6 +50,26 @@ public:
     {
         setOpenLinks(false);
         connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::followLink);
+        connect(&zoomNotifier(), &ZoomNotifier::zoomed, this, [this] { fitToScreen(screen()); });
+    }
+
+    // At the zoom step, or at the largest below it at which the window fits the screen, whole.
+    void fitToScreen(QScreen *onScreen)
+    {
+        document()->setDefaultFont(ui::font(QStringLiteral("MS Sans Serif"), textPoints));
+        const QRect area = onScreen->availableGeometry();
+        const QSize frame = frameGeometry().size() - size();
+        const int step = zoom_steps::largestFitting(zoomStep(), helpSize, frame, area.size());
+        resize(helpSize * (step / 100.0));
+        if (!isVisible()) {
+            setScreen(onScreen);
+            move(area.center() - QPoint(width() / 2, height() / 2));
+        }
+        const QRect shown = frameGeometry();
+        move(std::clamp(shown.left(), area.left(),
+                        std::max(area.left(), area.right() + 1 - shown.width())),
+             std::clamp(shown.top(), area.top(),
+                        std::max(area.top(), area.bottom() + 1 - shown.height())));
     }
 
     void showFile(const QString &path, const QString &html)
@@ -120,7 +149,6 @@ HelpBrowser *makeWindow()
     window->setAttribute(Qt::WA_DeleteOnClose);
     // The help window follows the program; it never keeps the program alive on its own.
     window->setAttribute(Qt::WA_QuitOnClose, false);
-    window->resize(640, 520);
     return window;
 }
 
@@ -218,6 +246,8 @@ bool WinHelp(QWidget *owner, const QString &helpFile, HelpCommand command, int d
         if (!v.owners.contains(owner))
             v.owners.append(owner);
         showContents(v.window, helpFile);
+        v.window->fitToScreen(owner && owner->screen() ? owner->screen()
+                                                       : QGuiApplication::primaryScreen());
         v.window->show();
         v.window->raise();
         v.window->activateWindow();

@@ -1,6 +1,12 @@
 #include "ui/picture.h"
 
 #include "ui/file_system.h"
+#include "ui/twips.h"
+#include "ui/zoom.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
 
 namespace ui {
 namespace {
@@ -13,17 +19,14 @@ constexpr qint64 pictureBytes = 16 << 20;
 // The file is read by the program's own reader, which opens only regular files and stops at the
 // cap, and decoded from memory: Qt's own loader would open a pipe or a device and wait on it.
 // Pictures stored with the windows (":/...") are the program's own and are read as they are.
-QPixmap LoadPicture(const QString &path)
+QByteArray LoadPicture(const QString &path)
 {
-    QPixmap picture;
     if (path.startsWith(QLatin1Char(':'))) {
-        picture.load(path);
-        return picture;
+        QFile resource(path);
+        return resource.open(QIODevice::ReadOnly) ? resource.readAll() : QByteArray();
     }
     const FileBytes file = readWholeFile(path, pictureBytes);
-    if (file.ok())
-        picture.loadFromData(file.bytes);
-    return picture;
+    return file.ok() ? file.bytes : QByteArray();
 }
 
 ImageBox::ImageBox(QWidget *parent)
@@ -32,16 +35,29 @@ ImageBox::ImageBox(QWidget *parent)
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setScaledContents(false);
+    connect(&zoomNotifier(), &ZoomNotifier::zoomed, this, &ImageBox::showPicture);
 }
 
-void ImageBox::setPicture(const QPixmap &picture)
+void ImageBox::setPicture(const QByteArray &picture, bool fitted)
 {
-    setPixmap(picture);
+    m_picture = picture;
+    m_fitted = fitted;
+    showPicture();
 }
 
 void ImageBox::clearPicture()
 {
-    setPixmap(QPixmap());
+    setPicture({});
+}
+
+void ImageBox::showPicture()
+{
+    QBuffer bytes(&m_picture);
+    QImageReader reader(&bytes);
+    const QSize own = reader.size();
+    if (own.isValid())
+        reader.setScaledSize(m_fitted ? own.scaled(size(), Qt::KeepAspectRatio) : own * zoom());
+    setPixmap(m_picture.isEmpty() ? QPixmap() : QPixmap::fromImage(reader.read()));
 }
 
 } // namespace ui

@@ -3,34 +3,51 @@
 #include <QRect>
 #include <QWidget>
 
-#include <cmath>
-
 // Positions and sizes are written in twips, as the windows are designed, and converted here
-// once: 15 twips to a logical pixel (Qt scales logical pixels for high-DPI screens).
+// once: 15 twips to a logical pixel at 100 % (Qt scales logical pixels for high-DPI screens),
+// multiplied by the zoom step. A control placed here keeps its twips, so that a new step places
+// it again from them rather than from pixels already rounded.
 namespace ui {
 
 constexpr int twipsPerPixel = 15;
 
-constexpr int px(double twips)
+// A rectangle in twips: left, top, width, height.
+struct Twips
 {
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
-constexpr double twips(int pixels)
-{
-    return double(pixels) * twipsPerPixel;
-}
+    double left;
+    double top;
+    double width;
+    double height;
+};
+
+// The zoom step's factor: 1 at 100 %.
+double zoom();
+
+int px(double twips);
 
 inline QRect twipsRect(double left, double top, double width, double height)
 {
     return {px(left), px(top), px(width), px(height)};
 }
-
-inline void place(QWidget *widget, double left, double top, double width, double height)
+inline QRect twipsRect(Twips at)
 {
-    widget->setGeometry(twipsRect(left, top, width, height));
+    return twipsRect(at.left, at.top, at.width, at.height);
 }
 
-// Centres a window on its screen, as its load handler does.
+void place(QWidget *widget, Twips at);
+inline void place(QWidget *widget, double left, double top, double width, double height)
+{
+    place(widget, {left, top, width, height});
+}
+// Where the widget was placed, in twips.
+Twips placed(const QWidget *widget);
+void moveTo(QWidget *widget, double left, double top);
+// A window or a board of a fixed size in twips.
+void setFixedTwipsSize(QWidget *widget, double width, double height);
+// Places the widget again from its twips, at the zoom step in force.
+void placeFromTwips(QWidget *widget);
+
+// Centres a window on the program's screen, as its load handler does.
 void centreOnScreen(QWidget *window);
 
 } // namespace ui
