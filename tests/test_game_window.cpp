@@ -315,13 +315,11 @@ private slots:
             QCOMPARE(folder.read("data/pindrel/" + kept), old);
         if (!review->isEnabled())
             return;
-        for (int twice = 0; twice < 2; ++twice) { // Qt unticks it at the second, the shell not
-            review->trigger();
-            QString marks;
-            for (const QAction *action : window->findChildren<QAction *>())
-                marks += action->isChecked() ? action->objectName() : "";
-            QCOMPARE(marks, "mnuReview");
-        }
+        review->trigger();
+        QString marks; // Qt's own untick at a second click: test_navigation
+        for (const QAction *action : window->findChildren<QAction *>())
+            marks += action->isChecked() ? action->objectName() : "";
+        QCOMPARE(marks, "mnuReview");
         QCOMPARE(caption(window, "lblFileInUse"), QStringLiteral("กำลังใช้ข้อมูลจากไฟล์  review.txt"));
     }
 };
