@@ -30,26 +30,11 @@ static QString thaiAsDrawn(QString text)
     return text.replace(QChar(0xF700), QChar(0x0E10)).replace(QChar(0xF70F), QChar(0x0E0D)).remove(marks);
 }
 
-// Where each text stands in the page's text, in the order given; -1 for one missing or out of order.
-static QList<qsizetype> positions(const QString &page, const QStringList &texts)
-{
-    QList<qsizetype> found;
-    qsizetype from = 0;
-    for (const QString &text : texts) {
-        const qsizetype at = page.indexOf(text, from);
-        found.append(at);
-        from = at < 0 ? from : at + text.size();
-    }
-    return found;
-}
-
-class ClassroomTest : public QObject
+class ClassroomTest : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void cleanup() { resetProgram(); }
-
     // Guards against a worksheet that leaves out or reorders a word, a hint or a meaning, gives the
     // pupils the word, loses Thai glyphs, is not A4, or has no page header with the list's name and
     // the page number.
@@ -83,11 +68,11 @@ private slots:
                                  worksheet::Kind(kind)));
         const QString text = thaiAsDrawn(poppler("pdftotext", {"-raw", pdf, "-"}));
         const bool pupils = kind == int(worksheet::Kind::PupilsSheet);
-        QStringList expected = pupils ? sheet : key;
-        for (QString &each : expected)
-            each = thaiAsDrawn(each);
-        const QList<qsizetype> at = positions(text, expected);
-        QVERIFY2(!at.contains(-1), qPrintable(text));
+        QStringList expected; // in the order given, with anything between
+        for (const QString &each : pupils ? sheet : key)
+            expected << QRegularExpression::escape(thaiAsDrawn(each));
+        QVERIFY2(QRegularExpression(expected.join(u"[\\s\\S]*?")).match(text).hasMatch(),
+                 qPrintable(text));
         QCOMPARE(text.contains(u"wordax"), !pupils);
         const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
         QVERIFY(pages.size() > 1);
@@ -106,32 +91,28 @@ private slots:
     // (none does on the offscreen platform).
     void theListsFolderIsToldWhereNoFileManagerAnswers()
     {
-        ProgramFolder folder;
-        MessageRecorder messages;
-        QDir(folder.customPath({})).removeRecursively();
+        QDir(folder().customPath({})).removeRecursively();
         lists_folder::open();
-        QVERIFY(QFileInfo(folder.customPath({})).isDir());
-        QCOMPARE(messages.texts.size(), 1);
-        QVERIFY(messages.texts.first().contains(u'\n' + ui::customVocabFolder() + u'\n'));
+        QVERIFY(QFileInfo(folder().customPath({})).isDir());
+        QCOMPARE(messages().texts.size(), 1);
+        QVERIFY(messages().texts.first().contains(u'\n' + ui::customVocabFolder() + u'\n'));
         QCOMPARE(QGuiApplication::clipboard()->text(), ui::customVocabFolder());
     }
 
-    // Guards against an import that writes before the save, drops, adds or reorders good rows,
-    // hides the failing one, or hands the editor something else than a new vocabulary holding the
-    // rows, which the save dialog (showing its folder) writes and the game then plays.
-    void anImportedSheetIsCorrectedSavedAndPlayed()
+    // Guards against an import that writes anything, drops, adds or reorders good rows, hides the
+    // failing one, or hands the editor something else than a new vocabulary holding the rows,
+    // ready to browse and save.
+    void anImportedSheetIsReportedAndHandedToTheEditor()
     {
-        ProgramFolder folder;
-        MessageRecorder messages;
-        folder.write(QStringLiteral("sheet.csv"),
-                     "\xEF\xBB\xBFWord,Hint 1,Hint 2,Thai meaning\r\ncat,a pet,meows,แมว\r\n"
-                     ",no word,x\r\nowl,\"hoots, at night\",bird,นกฮูก\r\n");
+        folder().write(QStringLiteral("sheet.csv"),
+                       "\xEF\xBB\xBFWord,Hint 1,Hint 2,Thai meaning\r\ncat,a pet,meows,แมว\r\n"
+                       ",no word,x\r\nowl,\"hoots, at night\",bird,นกฮูก\r\n");
         QString started;
         ui::setFileDialogHandler([&](const QString &, const QString &start) {
             started = start;
-            return folder.filePath(QStringLiteral("sheet.csv"));
+            return folder().filePath(QStringLiteral("sheet.csv"));
         });
-        GameWindow *game = startGameOn(folder, "dog|barks|woof\r\n");
+        GameWindow *game = startGameOn(folder(), "dog|barks|woof\r\n");
         menuItem(game, "mnuImport")->trigger();
         ui::setFileDialogHandler({});
         QCOMPARE(started, ui::documentsFolder());
@@ -139,29 +120,19 @@ private slots:
         QVERIFY(report && report->isVisible());
         const auto *rows = control<QListWidget>(report, "lstRows");
         QCOMPARE(rows->count(), 1);
-        QCOMPARE(rows->item(0)->text(),
-                 QStringLiteral("แถว 3 (row 3) \"\": ท่านต้องพิมพ์คำศัพท์ ในช่องคำศัทพ์ด้วย นะครับ"));
+        QVERIFY(rows->item(0)->text().startsWith(u"แถว 3 (row 3) \"\": "));
         QVERIFY(caption(report, "lblSummary").contains(u"2 words came in from \"sheet.csv\""));
         QVERIFY(!caption(report, "lblNote").isEmpty());
         click(report, "cmdOK");
-        QCOMPARE(QDir(folder.customPath({})).entryList(QDir::Files), QStringList());
-
+        QCOMPARE(QDir(folder().customPath({})).entryList(QDir::Files), QStringList());
+        QCOMPARE(pindrelModule::arrVocab + pindrelModule::arrHint01 + pindrelModule::arrHint02,
+                 QStringList({"Vocab", "cat", "owl", "Hint One", "a pet", "hoots, at night",
+                              "Hint Two", "meows", "bird"}));
+        QVERIFY(pindrelModule::strEditFile.isEmpty());
         QWidget *editor = form("new_vocab");
-        QCOMPARE(pindrelModule::arrVocab, QStringList({"Vocab", "cat", "owl"}));
+        QVERIFY(control<QPushButton>(editor, "cmdSave")->isEnabled());
         click(editor, "cmdRightArrow");
-        control<QLineEdit>(editor, "txtHint01")->setText(QStringLiteral("a small pet"));
-        click(editor, "cmdSave");
-        QWidget *save = form("frmSave");
-        QCOMPARE(control<QLineEdit>(save, "txtFolder")->text(), folder.customPath({}).chopped(1));
-        control<QLineEdit>(save, "Text1")->setText(QStringLiteral("pets"));
-        click(save, "cmdSave");
-        processDeferredDeletes();
-        QCOMPARE(folder.read(QStringLiteral("Custom Vocab/pets.txt")),
-                 "cat|a small pet|meows\r\nowl|hoots, at night|bird\r\n");
-        game = mainWindow();
-        QCOMPARE(state(game).intWordCount, 2);
-        winGame(game);
-        QCOMPARE(board(game), QStringLiteral("panel 1, keys 0, hints 00, score 2, list 0"));
+        QCOMPARE(control<QLineEdit>(editor, "txtVocab")->text(), QStringLiteral("cat"));
     }
 };
 

@@ -1,6 +1,7 @@
-// Reading and writing vocabulary files: line ends, blank lines, fields and the limits; and the
-// review list's file, which carries the words' boxes too.
+// Reading and writing vocabulary files: the code page, line ends, blank lines, fields and the
+// limits; and the review list's file, which carries the words' boxes too.
 #include "storage/review_file.h"
+#include "storage/thai_codepage.h"
 #include "storage/vocabulary_file.h"
 #include "support/program_folder.h"
 #include "ui/file_system.h"
@@ -9,14 +10,22 @@
 #include <QtTest>
 
 #include <fcntl.h>
+#include <iconv.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <memory>
+#include <numeric>
+
 using vocabulary_file::Problem;
 
-static QStringList fields(const VocabEntry &e)
+// Each entry with its five fields.
+static QStringList shown(const QList<VocabEntry> &entries)
 {
-    return {e.word, e.hint01, e.hint02, e.meaning, e.sentence};
+    QStringList rows;
+    for (const VocabEntry &e : entries)
+        rows.append(QStringList {e.word, e.hint01, e.hint02, e.meaning, e.sentence}.join(u'|'));
+    return rows;
 }
 
 class VocabularyFileTest : public QObject
@@ -64,14 +73,11 @@ private slots:
         const QByteArray bytes
             = cp874(QStringLiteral(" Apple |hint one|หนึ่ง|แอปเปิ้ล|An apple.|extra\r\n"
                                    "cat|a|b|c\r\nice|cold|ice|hint two|after\r\nowl\r\n"));
-        const auto builtIn = vocabulary_file::parse(bytes, vocabulary_file::builtInFields);
-        QCOMPARE(fields(builtIn.entries[0]),
-                 QStringList({" Apple ", "hint one", "หนึ่ง", "แอปเปิ้ล", "An apple."}));
-        QCOMPARE(fields(builtIn.entries[1]), QStringList({"cat", "a", "b", "c", ""}));
-        const auto custom = vocabulary_file::parse(bytes, vocabulary_file::customFields);
-        QCOMPARE(fields(custom.entries[0]), QStringList({" Apple ", "hint one", "หนึ่ง", "", ""}));
-        QCOMPARE(fields(custom.entries[2]), QStringList({"ice", "cold", "ice", "", ""}));
-        QCOMPARE(fields(custom.entries[3]), QStringList({"owl", "", "", "", ""}));
+        QCOMPARE(shown(vocabulary_file::parse(bytes, vocabulary_file::builtInFields).entries),
+                 QStringList({" Apple |hint one|หนึ่ง|แอปเปิ้ล|An apple.", "cat|a|b|c|",
+                              "ice|cold|ice|hint two|after", "owl||||"}));
+        QCOMPARE(shown(vocabulary_file::parse(bytes, vocabulary_file::customFields).entries),
+                 QStringList({" Apple |hint one|หนึ่ง||", "cat|a|b||", "ice|cold|ice||", "owl||||"}));
     }
 
     // Guards against a code page 874 file taken for UTF-8 (every Thai text of the built-in files,
@@ -109,12 +115,9 @@ private slots:
         QString lf = lines;
         lf.remove(u'\r');
         for (const QByteArray &utf8 : {lines.toUtf8(), "\xEF\xBB\xBF" + lines.toUtf8(),
-                                       "\xEF\xBB\xBF" + lf.toUtf8(), lf.toUtf8()}) {
-            const auto read = vocabulary_file::parse(utf8, vocabulary_file::customFields);
-            QCOMPARE(read.entries.size(), expected.size());
-            for (qsizetype i = 0; i < expected.size(); ++i)
-                QCOMPARE(fields(read.entries[i]), fields(expected[i]));
-        }
+                                       "\xEF\xBB\xBF" + lf.toUtf8(), lf.toUtf8()})
+            QCOMPARE(shown(vocabulary_file::parse(utf8, vocabulary_file::customFields).entries),
+                     shown(expected));
         const QByteArray thaiUtf8 = QStringLiteral("แมว").toUtf8(); // then what UTF-8 cannot be:
         for (const QByteArray &broken : {QByteArray("\xC0\x80"), QByteArray("\xED\xA0\x80"),
                                          QByteArray("\xF4\x90\x80\x80"), QByteArray("\xE0\xB8")})
@@ -133,6 +136,7 @@ private slots:
         QTemporaryDir dir;
         const auto path = [&dir](const char *name) { return dir.filePath(QLatin1String(name)); };
         using P = ui::FileBytes::Problem;
+        using V = vocabulary_file::Problem;
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path("zero.txt")));
         QCOMPARE(::mkfifo(QFile::encodeName(path("fifo.txt")).constData(), 0644), 0);
         QFile big(path("big.txt"));
@@ -143,21 +147,24 @@ private slots:
         edge.close();
         for (const QByteArray name : {".hidden.txt", "bad\xff.txt"}) // hidden, or a name that is not text
             ::close(::creat(QFile::encodeName(dir.path()) + '/' + name, 0644));
-        QCOMPARE(ui::matchingFiles(dir.path(), QStringLiteral("*.txt")),
-                 QStringList({"big.txt", "edge.txt", "zero.txt"}));
-        const std::tuple<QString, qint64, P> cases[]
-            = {{path("gone.txt"), 1000, P::Missing},
-               {dir.path(), 1000, P::Folder},
-               {path("zero.txt"), 1000, P::NotRegular},
-               {path("fifo.txt"), 1000, P::NotRegular},
-               {path("big.txt"), vocabulary_file::maxFileBytes, P::TooLarge},
-               {path("edge.txt"), 1000, P::None},
-               {path("edge.txt"), 999, P::TooLarge},
+        const QStringList listed = ui::matchingFiles(dir.path(), QStringLiteral("*.txt"));
+        ::unlink(QFile::encodeName(dir.path()) + "/bad\xff.txt"); // which QTemporaryDir cannot remove
+        QCOMPARE(listed, QStringList({"big.txt", "edge.txt", "zero.txt"}));
+        // The file, the bound, and why its bytes cannot be had, as a file and as a word list.
+        const std::tuple<QString, qint64, P, V> cases[]
+            = {{path("gone.txt"), 1000, P::Missing, V::Missing},
+               {dir.path(), 1000, P::Folder, V::NotAFile},
+               {path("zero.txt"), 1000, P::NotRegular, V::NotRegular},
+               {path("fifo.txt"), 1000, P::NotRegular, V::NotRegular},
+               {path("big.txt"), vocabulary_file::maxFileBytes, P::TooLarge, V::TooLarge},
+               {path("edge.txt"), 1000, P::None, V::None},
+               {path("edge.txt"), 999, P::TooLarge, V::TooLarge},
                // Its size says 0, yet it holds more: the bound holds while reading too.
-               {QStringLiteral("/proc/self/status"), 100, P::TooLarge}};
-        for (const auto &[file, limit, problem] : cases) {
+               {QStringLiteral("/proc/self/status"), 100, P::TooLarge, V::TooLarge}};
+        for (const auto &[file, limit, problem, refusal] : cases) {
             const ui::FileBytes read = ui::readWholeFile(file, limit);
-            QCOMPARE(std::pair(file, int(read.problem)), std::pair(file, int(problem)));
+            QCOMPARE(std::tuple(file, int(read.problem), int(vocabulary_file::refusalOf(read).problem)),
+                     std::tuple(file, int(problem), int(refusal)));
             QCOMPARE(read.bytes.size(), problem == P::None ? 1000 : 0);
         }
         QCOMPARE(int(vocabulary_file::read(path("big.txt"), 3).problem),
@@ -244,11 +251,49 @@ private slots:
         for (const qsizetype n : {1, 2}) { // code page 874, then UTF-8
             const auto back = review_file::parse(review_file::text(entries.first(n), boxes.first(n)));
             QCOMPARE(back.boxes, boxes.first(n));
-            QCOMPARE(fields(back.entries.value(n - 1)), fields(entries[n - 1]));
+            QCOMPARE(shown(back.entries), shown(entries.first(n)));
         }
         QCOMPARE(review_file::text(entries.first(1), {2}), cp874("cat|pet|แมว|แมว|Cat.|2\r\n"));
         for (const char *bad : {"a|b|c|d|e|4\r\n", "a|b|c|d|e\r\n", "a|b|c|d|e|1|1\r\n"})
             QCOMPARE(int(review_file::parse(bad).problem), int(Problem::Garbled));
+    }
+
+    // Guards against a wrong or swapped character anywhere in the table, checked byte by byte
+    // against glibc's WINDOWS-874, and a byte that changes on its way through a read and a write.
+    void everyByteIsItsReferenceCharacterAndRoundTrips()
+    {
+        QByteArray all(256, Qt::Uninitialized);
+        std::iota(all.begin(), all.end(), char(0));
+        const QString text = thai_codepage::decode(all);
+        QCOMPARE(thai_codepage::encode(text).value_or(QByteArray()), all);
+        const iconv_t windows874 = iconv_open("UTF-16LE", "WINDOWS-874");
+        QVERIFY(windows874 != reinterpret_cast<iconv_t>(-1));
+        const std::unique_ptr<void, int (*)(iconv_t)> closer(windows874, iconv_close);
+        for (int b = 0; b < 256;
+             ++b) { // a byte the reference does not know is ours to keep: U+F700 + byte
+            char16_t character = 0;
+            char byte = static_cast<char>(b), *in = &byte, *out = reinterpret_cast<char *>(&character);
+            size_t inLeft = 1, outLeft = sizeof character;
+            const bool known = iconv(windows874, &in, &inLeft, &out, &outLeft) != size_t(-1);
+            QCOMPARE(std::pair(b, int(text.at(b).unicode())),
+                     std::pair(b, known ? int(character) : 0xF700 + b));
+        }
+    }
+
+    // Guards against '?' written in place of a character the code page cannot hold.
+    void charactersOutsideTheCodePageAreRefused()
+    {
+        const std::pair<QString, int> texts[] = {// each with the first character it cannot hold
+                                                 {"cat 😺", 4},
+                                                 {"café", 3},
+                                                 {QString(QChar(0x0E3B)), 0},
+                                                 {"cat|แมว", -1}};
+        for (const auto &[text, position] : texts) {
+            QCOMPARE(std::pair(text, int(thai_codepage::firstUnencodable(text))),
+                     std::pair(text, position));
+            QCOMPARE(std::pair(text, thai_codepage::encode(text).has_value()),
+                     std::pair(text, position < 0));
+        }
     }
 };
 
