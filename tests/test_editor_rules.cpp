@@ -97,16 +97,12 @@ private slots:
             "game can play.|0|48");
         // Word, hints and the entries stored; the message, the box focused (0 none, 1 word, 2 and 3
         // the hints) and the style.
-        const std::pair<QStringList, QString> rows[] = {{{"", "", "", "0"}, word},
-                                                        {{"ice cream", "", "", "0"}, space},
-                                                        {{" cat", "a", "b", "0"}, space},
-                                                        {{"cat ", "a", "b", "0"}, space},
-                                                        {{"cat", "", "", "0"}, hint1},
-                                                        {{"cat", "a", "", "0"}, hint2},
-                                                        {{"ice-creamcandle", "a", "b", "0"}, {}},
-                                                        {{"cat", "a", "b", "32765"}, {}},
-                                                        {{"cat", "a", "b", "32766"}, full},
-                                                        {{"cat", "a", "", "32766"}, hint2}};
+        const std::pair<QStringList, QString> rows[]
+            = {{{"", "", "", "0"}, word},         {{"ice cream", "", "", "0"}, space},
+               {{"cat ", "a", "b", "0"}, space},  {{"cat", "", "", "0"}, hint1},
+               {{"cat", "a", "", "0"}, hint2},    {{"ice-creamcandle", "a", "b", "0"}, {}},
+               {{"cat", "a", "b", "32765"}, {}},  {{"cat", "a", "b", "32766"}, full},
+               {{"cat", "a", "", "32766"}, hint2}};
         for (const auto &[entry, refusal] : rows) { // the entry stands beside the result
             const auto got
                 = input_rules::checkEntry(entry.at(0), entry.at(1), entry.at(2), entry.at(3).toInt());
