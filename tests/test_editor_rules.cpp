@@ -67,7 +67,6 @@ private slots:
                                                             {52, 0, false, 90},
                                                             {0, Qt::Key_5, false, 53},
                                                             {0, Qt::Key_5, true, 101},
-                                                            {0, Qt::Key_0, true, 96},
                                                             {0, Qt::Key_Percent, false, 53},
                                                             {0, Qt::Key_Exclam, false, 49},
                                                             {0, Qt::Key_Bar, false, 220},
