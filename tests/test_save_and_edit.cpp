@@ -35,12 +35,12 @@ class SaveAndEditTest : public WindowTest
     Q_OBJECT
 
 private slots:
-    // Guards against the placeholder written or element 0 lost, bytes altered on their way out,
-    // a twin written beside a name that differs only in case, a link followed out of "Custom
-    // Vocab", a name of 255 bytes that fails for its temporary file, a failed save that loses or
-    // alters the old file, leaves anything behind, or does not say why (naming the entry as the
-    // user counts, from 1); and a save that replaces without asking a file changed since it was
-    // opened, or another file than the one edited (its name cut at the first dot), or writes on No.
+    // Guards against the placeholder written or element 0 lost, bytes altered on their way out, a
+    // link followed out of "Custom Vocab", a name of 255 bytes that fails for its temporary file, a
+    // failed save that loses or alters the old file, leaves anything behind, or does not say why
+    // (naming the entry as the user counts, from 1); and a save that replaces without asking a
+    // file changed since it was opened, or another file than the one edited (its name cut at the
+    // first dot), or writes on No.
     void saveDataWritesOnlyWhatItMay_data()
     {
         QTest::addColumn<QString>("edited"); // the file being edited; empty: create mode, as "birds"
@@ -130,9 +130,10 @@ private slots:
     }
 
     // Guards against a refused name that writes or closes the dialog, a question that names another
-    // file than the one given or is not asked (a twin but for case, a link to nothing), No that
-    // writes, text never added that is written, and a save that does not play the new file in a
-    // main window opened anew (its editor and dialog closed), with the message on top.
+    // file than the one given or is not asked (a twin but for case, a file made since the list was
+    // read), a twin written beside the name that differs only in case, No that writes, text never
+    // added that is written, a dialog that hides its folder, and a save that does not play the new
+    // file in a main window opened anew (its editor and dialog closed), with the message on top.
     void theSaveButtonsHandOverToAGameOnTheFile_data()
     {
         QTest::addColumn<QString>("edited"); // empty: create mode, named in the dialog
