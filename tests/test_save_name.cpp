@@ -26,7 +26,6 @@ private slots:
         row("with extension", "birds.txt", Problem::None, "birds.txt");
         row("trailing dot", "birds.", Problem::None, "birds.txt");
         row("two dots: cut at the first", "my.words.txt", Problem::None, "my.txt");
-        row("thai", "นก", Problem::None, "นก.txt");
         row("device inside a name", "console", Problem::None, "console.txt");
         row("200 bytes", a200, Problem::None, a200 + ".txt");
         row("empty", "", Problem::Empty, "You need to specify a file name to be saved.");

@@ -66,9 +66,8 @@ private slots:
         QCOMPARE(buttons(editor) + shown(editor).join(u'/'), QStringLiteral("111//"));
         module::arrHint02[1] = QStringLiteral("hoots\nloudly");
         messages().clear();
-        for (const char *arrow : {"cmdLeftArrow", "cmdLeftArrow", "cmdLeftArrow"})
-            click(editor, arrow); // 2, 1, then round to 2 again: never the placeholder
-        click(editor, "cmdLeftArrow");
+        for (int i = 0; i < 4; ++i) // 2, 1, round to 2 again, not to the placeholder, and 1
+            click(editor, "cmdLeftArrow");
         QCOMPARE(shown(editor), QStringList({"Extraordinary", " a | b ", "hoots\nloudly"}));
         QCOMPARE(messages().texts, QStringList(2, input_rules::wordLength(13)->text)); // shown twice
         QTest::keyClicks(box(editor, 1), "x");
@@ -83,7 +82,6 @@ private slots:
         processDeferredDeletes();
         editor = ui::forms::Show<VocabEditor>();
         QCOMPARE(module::arrVocab, QStringList {"Vocab"});
-        QCOMPARE(buttons(editor), QStringLiteral("000"));
     }
 
     // Guards against a warning that swallows the key, rules run out of order (key, character,
@@ -94,14 +92,12 @@ private slots:
     {
         QTest::addColumn<Keystroke>("keystroke");
         QTest::addColumn<QString>("warnings"); // K and P name the key code and character that warn
-        const QString x12(12, u'x'), x13(13, u'x');
-        QTest::newRow("digit row") << Keystroke {0, "ab", Qt::Key_5, "5", 0} << "K53";
+        const QString x12(12, u'x');
         QTest::newRow("Thai on the 1 key")
             << Keystroke {0, "ab", Qt::Key(0x0E45), "ๅ", 10} << "K49 P3653";
         QTest::newRow("delete") << Keystroke {0, "ab", Qt::Key_Delete, "\x7f", 119} << "";
         QTest::newRow("bar as the thirteenth")
             << Keystroke {0, x12, Qt::Key_Bar, "|", 0} << "K220 P124 L";
-        QTest::newRow("back to twelve") << Keystroke {0, x13, Qt::Key_Backspace, "\b", 0} << "";
         QTest::newRow("hint 1, 61st") << Keystroke {1, QString(60, u'x'), Qt::Key_Y, "y", 0} << "L";
     }
     void keystrokeWarnsAndStillActs()

@@ -11,60 +11,42 @@
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
-
-QString scratchFile()
-{
-    static const QString path = QDir::temp().filePath(
-        QStringLiteral("fuzz-vocabulary-%1.txt").arg(QCoreApplication::applicationPid()));
-    return path;
-}
-
-void write(const QString &path, QByteArrayView bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || file.write(bytes.data(), bytes.size()) != bytes.size())
-        std::abort();
-}
-
-} // namespace
-
 // The first byte says which kind of file the rest is read as: custom or built-in.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     if (size == 0)
         return 0;
     const int fields = data[0] % 2 ? vocabulary_file::builtInFields : vocabulary_file::customFields;
-    const QByteArrayView bytes(reinterpret_cast<const char *>(data + 1),
-                               static_cast<qsizetype>(size - 1));
+    const QByteArray bytes(reinterpret_cast<const char *>(data + 1), static_cast<qsizetype>(size - 1));
 
     // Every byte decodes to a character that encodes back to the same byte.
-    if (thai_codepage::encode(thai_codepage::decode(bytes)) != bytes.toByteArray())
+    if (thai_codepage::encode(thai_codepage::decode(bytes)) != bytes)
         std::abort();
 
     // The opening step gives the file's bytes, all of them and no more.
-    write(scratchFile(), bytes);
-    if (ui::readWholeFile(scratchFile(), vocabulary_file::maxFileBytes).bytes != bytes)
+    static const QString path = QDir::temp().filePath(
+        QStringLiteral("fuzz-vocabulary-%1.txt").arg(QCoreApplication::applicationPid()));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         std::abort();
-    {
-        const auto contents = vocabulary_file::read(scratchFile(), fields);
-        if (contents.entries.size() > vocabulary_file::maxRecords)
-            std::abort();
-        if (contents.ok() == contents.entries.isEmpty())
-            std::abort();
-        for (const VocabEntry &entry : contents.entries) {
-            // A field never holds a line end or a separator, nor more than a text box holds, and
-            // the custom kind keeps no meaning.
-            for (const QString *field :
-                 {&entry.word, &entry.hint01, &entry.hint02, &entry.meaning, &entry.sentence})
-                if (field->contains(QLatin1Char('\r')) || field->contains(QLatin1Char('|'))
-                    || field->size() > vocabulary_file::maxFieldLength)
-                    std::abort();
-            if (fields == vocabulary_file::customFields
-                && !(entry.meaning.isEmpty() && entry.sentence.isEmpty()))
+    file.close();
+    if (ui::readWholeFile(path, vocabulary_file::maxFileBytes).bytes != bytes)
+        std::abort();
+    const auto contents = vocabulary_file::read(path, fields);
+    if (contents.entries.size() > vocabulary_file::maxRecords
+        || contents.ok() == contents.entries.isEmpty())
+        std::abort();
+    for (const VocabEntry &entry : contents.entries) {
+        // A field never holds a line end or a separator, nor more than a text box holds, and the
+        // custom kind keeps no meaning.
+        for (const QString *field :
+             {&entry.word, &entry.hint01, &entry.hint02, &entry.meaning, &entry.sentence})
+            if (field->contains(QLatin1Char('\r')) || field->contains(QLatin1Char('|'))
+                || field->size() > vocabulary_file::maxFieldLength)
                 std::abort();
-        }
+        if (fields == vocabulary_file::customFields
+            && !(entry.meaning.isEmpty() && entry.sentence.isEmpty()))
+            std::abort();
     }
     return 0;
 }
