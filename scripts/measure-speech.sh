@@ -80,7 +80,8 @@ figures "$work/a.log"
 
 echo "(b) the server killed as a word begins, and started again 2 s later, $kills times:"
 start_server
-"$probe" "$program_folder" play $((kills * 8 + 5)) >"$work/b.log" 2>"$work/b.err" &
+: >"$work/b.log"
+"$probe" "$program_folder" play $((kills * 8 + 5)) >>"$work/b.log" 2>"$work/b.err" &
 probe_pid=$!
 : >"$work/b.kills"
 : >"$work/b.starts"

@@ -92,14 +92,14 @@ void HelperSpeaker::start()
     m_helper->setProgram(m_program);
     // The helper's warnings go where the game's go; its reports are read here.
     m_helper->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    // A helper stuck in the sound server does not read that its input has closed: it dies with
-    // the game instead.
+    // Should the game itself crash, a helper stuck in the sound server would never read that
+    // its input has closed: it is killed with the game instead.
     m_helper->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     connect(m_helper, &QProcess::readyReadStandardOutput, this, &HelperSpeaker::readReports);
     connect(m_helper, &QProcess::errorOccurred, this, &HelperSpeaker::helperFailed);
     connect(m_helper, &QProcess::finished, this, &HelperSpeaker::helperFailed);
     m_answerTimeout.start(answerMs);
-    m_helper->start(); // a program that cannot be started is reported to helperFailed at once
+    m_helper->start(); // a program that cannot be started is reported to helperFailed
 }
 
 void HelperSpeaker::speak(const QStringList &texts)
