@@ -67,13 +67,15 @@ fuzz: deps
 # In a Release build of their own: the vocabulary benchmarks, the cost of a word as lost words
 # pile up, the waits after the custom chooser's OK and the editor's Save, and the classroom's
 # import and printing (in-process, offscreen), then the start-up figures on a private Xvfb; each
-# beside its floor measured in the same run.
+# beside its floor measured in the same run; last, how the game answers while its sound server
+# hangs, dies and comes back, and SPEECH_EXITS exits after speaking.
 # They print figures and assert nothing.
 STARTUP_RUNS ?= 20
+SPEECH_EXITS ?= 100
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPINDREL_BENCH=ON
 	cmake --build build-bench --target pindrel pindrel_data pindrel_bench lost_words_bench \
-	  waits_bench classroom_bench bare_window startup_probe
+	  waits_bench classroom_bench bare_window startup_probe speech_probe
 	@echo "Machine: $$(nproc) cores, $$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ //');" \
 	  "load average $$(cut -d' ' -f1-3 /proc/loadavg)"
 	build-bench/bench/pindrel_bench
@@ -81,6 +83,7 @@ bench: deps
 	build-bench/bench/waits_bench
 	build-bench/bench/classroom_bench
 	bash scripts/measure-startup.sh $(STARTUP_RUNS) build-bench
+	bash scripts/measure-speech.sh $(SPEECH_EXITS) build-bench
 
 # Every window on a private Xvfb with the Thai fonts, saved in docs/screenshots.
 screenshots: build

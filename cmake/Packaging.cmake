@@ -2,15 +2,16 @@
 # `cpack` in the build folder (`make package`). `lintian --pedantic` reports no error, warning or
 # pedantic tag on it (the package test holds it to that); what it says with --display-info and
 # --display-experimental is left, for these reasons:
-#   I: hardening-no-fortify-functions: the program is built with _FORTIFY_SOURCE=2, but in each
-#      of its calls to a buffer function the compiler either proves the size safe or cannot know
-#      the buffer's size; neither call gets a checked variant, so lintian finds none to count.
+#   I: hardening-no-fortify-functions, for the program and its speech helper: both are built
+#      with _FORTIFY_SOURCE=2, but in each of their calls to a buffer function the compiler
+#      either proves the size safe or cannot know the buffer's size; neither call gets a checked
+#      variant, so lintian finds none to count.
 #   I: package-contains-documentation-outside-usr-share-doc, for school.txt, house.txt and
 #      animals.txt: they are not documents but the built-in vocabularies the game reads, named
 #      as its vocabulary files are.
-#   X: executable-in-usr-lib (an experimental tag that would have it in /usr/libexec): the
-#      program lies in its program folder /usr/lib/games/pindrel, where Debian's games keep
-#      their own architecture-dependent files, and /usr/games/pindrel links to it.
+#   X: executable-in-usr-lib (an experimental tag that would have them in /usr/libexec): the
+#      program and its helper lie in the program folder /usr/lib/games/pindrel, where Debian's
+#      games keep their own architecture-dependent files, and /usr/games/pindrel links to it.
 
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/data/org.pindrel.pindrel.metainfo.xml
   DESTINATION share/metainfo)

@@ -1,5 +1,6 @@
-// The listen button on a recording speaker, and the real flite engine in processes of its own.
-#include "support/recording_speaker.h"
+// The listen button and the speaker that drives the speech helper, against stand-in helpers
+// that are absent, hang or die, and the real helper on a sound server of its own.
+#include "speech/helper_speaker.h"
 #include "ui/listen_button.h"
 
 #include <QtTest>
@@ -8,55 +9,51 @@
 namespace {
 
 const QString description = QStringLiteral("ฟังคำศัพท์ Listen to the word");
-const QString reason = QStringLiteral("ฟังเสียงไม่ได้\nCannot speak");
+const QString noAudio
+    = QStringLiteral("Cannot speak: no audio device available (no speakers or no sound server).");
+const QStringList dogSentence {"dog", "The dog sleeps."};
+const QStringList dogSentenceHeard {"speaking dog", "spoken dog", "speaking The dog sleeps.",
+                                    "spoken The dog sleeps.", "finished"};
 
-// A PulseAudio of the test's own whose only sink plays to nothing; stopped when it goes out of
-// scope, whatever the test did.
-class NullSoundServer
+// A stand-in helper that hears every text at once.
+const QByteArray working = R"(echo available; set -f; IFS=$(printf '\t')
+while read -r say texts; do n=${say#say }
+  for t in $texts; do printf 'speaking %s\t%s\nspoken %s\t%s\n' $n "$t" $n "$t"; done
+  echo finished $n
+done
+)";
+
+void writeHelper(const QString &path, const QByteArray &script)
 {
-public:
-    explicit NullSoundServer(const QString &folder)
-        : m_socket(folder + QStringLiteral("/native"))
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), folder);
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder);
-        m_process.setProcessEnvironment(env);
-        m_process.start(
-            QStringLiteral("pulseaudio"),
-            {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
-             QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--use-pid-file=no"),
-             QStringLiteral("--load=module-null-sink"),
-             QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + m_socket});
-        m_process.waitForStarted();
-        QDeadlineTimer deadline(5000);
-        while (m_process.state() == QProcess::Running && !QFile::exists(m_socket)
-               && !deadline.hasExpired())
-            QThread::msleep(10);
-    }
-    ~NullSoundServer()
-    {
-        m_process.terminate();
-        if (!m_process.waitForFinished(3000)) {
-            m_process.kill();
-            m_process.waitForFinished();
-        }
-    }
-    bool isRunning() const
-    {
-        return m_process.state() == QProcess::Running && QFile::exists(m_socket);
-    }
-    QString address() const { return QStringLiteral("unix:") + m_socket; }
+    QSaveFile file(path); // whole, as a helper may still be reading the old one
+    file.open(QIODevice::WriteOnly);
+    file.write("#!/bin/sh\n" + script);
+    file.commit();
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+}
 
-private:
-    QString m_socket;
-    QProcess m_process;
-};
-
-bool flitePluginInstalled()
+// Waits with the event loop running until the condition holds, for up to ms; false if it does
+// not, or if an event handler held the loop for a second, as a speaker waiting on its helper would.
+bool within(int ms, const std::function<bool()> &condition)
 {
-    const QDir plugins(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/texttospeech"));
-    return !plugins.entryList({QStringLiteral("*flite*")}, QDir::Files).isEmpty();
+    const QDeadlineTimer deadline(ms);
+    QElapsedTimer turn;
+    while (!condition()) {
+        turn.start();
+        QTest::qWait(10);
+        if (deadline.hasExpired() || turn.elapsed() > 1000)
+            return false;
+    }
+    return true;
+}
+
+void record(ui::Speaker &speaker, QStringList &heard)
+{
+    QObject::connect(&speaker, &ui::Speaker::speaking,
+                     [&](const QString &t) { heard << "speaking " + t; });
+    QObject::connect(&speaker, &ui::Speaker::spoken,
+                     [&](const QString &t) { heard << "spoken " + t; });
+    QObject::connect(&speaker, &ui::Speaker::finished, [&] { heard << "finished"; });
 }
 
 } // namespace
@@ -66,128 +63,113 @@ class SpeechTest : public QObject
     Q_OBJECT
 
 private slots:
-    // Guards against texts spoken out of order, a Thai or blank text handed to an English voice, a
-    // button pressed without a voice behind it, hiding why, or keeping its state when the engine
-    // fails later; against a button the keyboard cannot press, and one that starts the engine when
-    // it is made (with its window, at start-up) rather than when a player first meets it.
-    void theButtonSpeaksItsEnglishOrSaysWhyNot_data()
+    // Guards against a helper that hangs or dies taking the game with it (a wait on it, no
+    // time-out, no kill), its buttons left on, a reason it reports lost, buttons that do not come
+    // back when a working helper is found again, a speaker that waits for it at exit; and against
+    // texts out of order, Thai or blank texts handed to an English voice, a button the keyboard
+    // cannot press, and one that asks for the speaker when it is made (at start-up).
+    void aFailingHelperTurnsTheButtonsOffUntilOneWorks_data()
     {
-        QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<QString>("atStart"); // the speaker's reason, and a reason it gives later
-        QTest::addColumn<QString>("later");
-        QTest::addColumn<QString>("button"); // enabled / tooltip / accessible description
-        QTest::addColumn<QList<QStringList>>("said");
-        QTest::newRow("word, then sentence")
-            << QStringList {"cat", "The cat sleeps."} << ""
-            << ""
-            << "1 / " + description + " / " << QList<QStringList> {{"cat", "The cat sleeps."}};
-        QTest::newRow("Thai and blanks left out")
-            << QStringList {" cat ", "แมว", ""} << ""
-            << ""
-            << "1 / " + description + " / " << QList<QStringList> {{"cat"}};
-        QTest::newRow("nothing English") << QStringList {"แมว", ""} << ""
-                                         << ""
-                                         << "1 / " + description + " / " << QList<QStringList> {};
-        QTest::newRow("unavailable from the start")
-            << QStringList {"cat"} << reason << reason << "0 / " + reason + " / " + reason
-            << QList<QStringList> {};
-        QTest::newRow("engine fails later")
-            << QStringList {"cat"} << "" << reason << "0 / " + reason + " / " + reason
-            << QList<QStringList> {};
+        QTest::addColumn<QByteArray>("helper"); // its script; none for a helper that is absent
+        QTest::addColumn<int>("offWithinMs");   // at once, or after the helper's time to answer
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("absent") << QByteArray() << 1000 << noAudio;
+        QTest::newRow("never answers")
+            << QByteArray("echo $$ >\"$0.pid\"; exec sleep 600") << 5000 << noAudio;
+        QTest::newRow("hangs on a word")
+            << QByteArray("echo available; echo $$ >\"$0.pid\"; exec sleep 600") << 5000 << noAudio;
+        QTest::newRow("dies mid-word")
+            << QByteArray("echo available; read -r say; echo 'speaking 1\tcat'; kill -9 $$") << 1000
+            << noAudio;
+        QTest::newRow("no engine")
+            << QByteArray("echo unavailable no-engine") << 1000
+            << "Cannot speak: no speech engine is installed (qt6-speech-flite-plugin).";
     }
-    void theButtonSpeaksItsEnglishOrSaysWhyNot()
+    void aFailingHelperTurnsTheButtonsOffUntilOneWorks()
     {
-        QFETCH(QStringList, texts);
-        QFETCH(QString, later);
-        QWidget window;
-        auto *listen = new ui::ListenButton(&window);
-        listen->setSpeech(texts, description);
-        RecordingSpeaker speaker; // made after the button: the button finds it when first shown
-        QFETCH(QString, atStart);
-        speaker.setUnavailable(atStart);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        speaker.setUnavailable(later);
-        listen->setFocus();
-        QTest::keyClick(listen, Qt::Key_Return);
-        QTEST(QStringLiteral("%1 / %2 / %3")
-                  .arg(int(listen->isEnabled()))
-                  .arg(listen->toolTip(), listen->accessibleDescription()),
-              "button");
-        QCOMPARE(listen->accessibleName(), description);
-        QTEST(speaker.said, "said");
-    }
-
-    // Guards against a missing engine or sound server that is not reported, a server gone during
-    // play that crashes the next say(), and texts of the real engine lost between Speaking and
-    // Ready (Qt 6.4 drops some at first).
-    void theRealEngineSpeaksOrSaysWhyNot_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("sound"); // none, a null sink, or one that stops half-way
-        QTest::addColumn<QString>("output");
-        QTest::newRow("no engine") << QStringList {"--no-plugins", "cat"} << "none"
-                                   << "unavailable: Cannot speak: no speech engine is installed";
-        QTest::newRow("no sound server") << QStringList {"cat"} << "none"
-                                         << "unavailable: Cannot speak: no audio device available";
-        QTest::newRow("word, then sentence")
-            << QStringList {"cat", "The cat sleeps."} << "null sink"
-            << "available\nspeaking: cat\nspoken: cat\nspeaking: The cat sleeps.\n"
-               "spoken: The cat sleeps.\nfinished\n";
-        QTest::newRow("a word dropped at first")
-            << QStringList {"dog"} << "null sink"
-            << "available\nspeaking: dog\nspoken: dog\nfinished\n";
-        QTest::newRow("a new say replaces the old")
-            << QStringList {"elephant", "The elephant is big.", "--then", "cat"} << "null sink"
-            << "available\nspeaking: elephant\nspeaking: cat\nspoken: cat\nfinished\n";
-        QTest::newRow("the sound server gone") // Qt 6.4's flite crashed on the next say()
-            << QStringList {"cat", "--after-a-line", "dog"} << "null sink, then none"
-            << "available\nspeaking: cat\nspoken: cat\nfinished\nunavailable: Cannot speak: no "
-               "audio device available";
-    }
-    void theRealEngineSpeaksOrSaysWhyNot()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, sound);
-        QFETCH(QString, output);
-        if (!arguments.contains(QStringLiteral("--no-plugins")) && !flitePluginInstalled())
-            QSKIP("the flite plugin (qt6-speech-flite-plugin) is not installed");
-        if (sound != QLatin1String("none") && QStandardPaths::findExecutable("pulseaudio").isEmpty())
-            QSKIP("pulseaudio is not installed");
-
+        QFETCH(QByteArray, helper);
+        QFETCH(int, offWithinMs);
         QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        std::optional<NullSoundServer> server;
-        QString address = QStringLiteral("unix:") + folder.filePath(QStringLiteral("nothing-here"));
-        if (sound != QLatin1String("none")) {
-            server.emplace(folder.path());
-            QVERIFY2(server->isRunning(), "the private PulseAudio did not start");
-            address = server->address();
+        const QString program = folder.filePath(QStringLiteral("pindrel-speak"));
+        if (!helper.isEmpty())
+            writeHelper(program, helper);
+        ui::ListenButton button;
+        button.setSpeech({" dog ", "แมว", "", "The dog sleeps."}, description);
+        QStringList heard;
+        auto speaker = std::make_unique<speech::HelperSpeaker>(program);
+        record(*speaker, heard);
+        ui::setSpeaker(speaker.get()); // after the button is made: it asks when it is shown
+        const auto restore = qScopeGuard([] { ui::setSpeaker(nullptr); });
+        button.show();
+        QTest::keyClick(&button, Qt::Key_Return); // before the helper has answered: said once it has
+        QVERIFY(within(offWithinMs, [&] { return !button.isEnabled(); }));
+        QCOMPARE(button.accessibleDescription(), button.toolTip());
+        QTEST(button.toolTip().section(u'\n', -1), "reason");
+        QFile pid(program + ".pid");
+        if (pid.open(QIODevice::ReadOnly)) {
+            const QString process = "/proc/" + pid.readAll().trimmed();
+            QVERIFY2(within(1000, [&] { return !QFile::exists(process); }), "not killed");
         }
-        QProcess probe;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("PULSE_SERVER"), address);
-        env.insert(QStringLiteral("HOME"), folder.path());
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.path());
-        probe.setProcessEnvironment(env);
-        probe.start(QStringLiteral(SPEECH_PROBE), arguments);
-        QByteArray out;
-        if (sound.endsWith(QLatin1String("then none"))) { // the server goes once the first say is over
-            while (!out.contains("finished") && probe.waitForReadyRead(30000))
-                out += probe.readAllStandardOutput();
-            server.reset();
-            probe.write("\n");
-        }
-        QVERIFY(probe.waitForFinished(60000));
-        QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
-        QString printed = QString::fromUtf8(out + probe.readAllStandardOutput());
-        // A null sink plays in real time: a text heard to its end took most of its length (each of
-        // these is longer than half a second), not the moment of a Ready that was not its own.
-        static const QRegularExpression heardFor(QStringLiteral(" after (\\d+) ms"));
-        for (const QRegularExpressionMatch &match : heardFor.globalMatch(printed))
-            QVERIFY2(match.captured(1).toInt() >= 250, qPrintable(printed));
-        printed.remove(heardFor);
-        QVERIFY2(printed.startsWith(output), qPrintable(printed + probe.readAllStandardError()));
+
+        writeHelper(program, working);
+        button.hide();
+        button.show();
+        QVERIFY(within(5000, [&] { return button.isEnabled(); }));
+        QCOMPARE(button.toolTip() + button.accessibleName(), description + description);
+        heard.clear();
+        QTest::keyClick(&button, Qt::Key_Return);
+        QTest::keyClick(&button, Qt::Key_Return); // replaces the first: its reports are stale
+        QVERIFY(within(5000, [&] { return heard.endsWith("finished"); }));
+        QCOMPARE(heard, dogSentenceHeard);
+        QElapsedTimer exit;
+        exit.start();
+        speaker.reset();
+        QCOMPARE_LT(exit.elapsed(), 1000);
+    }
+
+    // Guards against a helper not built where the game starts it, texts lost between Speaking and
+    // Ready (Qt 6.4's flite drops some at first), and a sound server gone between two says that
+    // leaves the buttons on.
+    void theRealHelperSpeaksUntilItsSoundServerGoes()
+    {
+        const QDir plugins(QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/texttospeech");
+        if (plugins.entryList({"*flite*"}, QDir::Files).isEmpty())
+            QSKIP("the flite plugin (qt6-speech-flite-plugin) is not installed");
+        if (QStandardPaths::findExecutable("pulseaudio").isEmpty())
+            QSKIP("pulseaudio is not installed");
+        QTemporaryDir folder; // the sound server's and the helper's home: a null sink, no cookie
+        const QString socket = folder.filePath(QStringLiteral("native"));
+        for (const char *name : {"HOME", "XDG_RUNTIME_DIR"})
+            qputenv(name, QFile::encodeName(folder.path()));
+        qputenv("PULSE_SERVER", QFile::encodeName("unix:" + socket));
+        QProcess server;
+        server.start("pulseaudio",
+                     {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+                      "--load=module-null-sink",
+                      "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket});
+        const auto stop = qScopeGuard([&] {
+            server.kill();
+            server.waitForFinished();
+        });
+        QVERIFY2(within(5000, [&] { return QFile::exists(socket); }), "no private PulseAudio");
+
+        QStringList heard;
+        speech::HelperSpeaker speaker(QStringLiteral(SPEECH_HELPER));
+        record(speaker, heard);
+        QElapsedTimer clock;
+        QObject::connect(&speaker, &ui::Speaker::speaking, [&] { clock.start(); });
+        QObject::connect(&speaker, &ui::Speaker::spoken, [&] { // the null sink plays in real time
+            QVERIFY2(clock.elapsed() >= 250, "heard in a moment");
+        });
+        speaker.say(dogSentence);
+        QVERIFY(within(20000, [&] { return heard.endsWith("finished") || !speaker.isAvailable(); }));
+        QCOMPARE(speaker.unavailableReason(), QString());
+        QCOMPARE(heard, dogSentenceHeard);
+        server.kill();
+        server.waitForFinished();
+        speaker.say({"cat"});
+        QVERIFY(within(5000, [&] { return !speaker.isAvailable(); }));
+        QCOMPARE(speaker.unavailableReason().section(u'\n', -1), noAudio);
     }
 };
 

@@ -3,9 +3,12 @@
 #include "game/game_window.h"
 #include "shell/navigation.h"
 #include "shell/splash.h"
+#include "speech/helper_speaker.h"
+#include "ui/file_system.h"
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/help_viewer.h"
+#include "ui/speaker.h"
 #include "ui/zoom.h"
 
 #include <QApplication>
@@ -23,6 +26,9 @@ void prepareApplication()
         QStringLiteral("%1.%2.%3").arg(PINDREL_VERSION_MAJOR).arg(PINDREL_VERSION_MINOR).arg(PINDREL_VERSION_PATCH));
     ui::installFontSubstitutes();
     ui::installZoomKeys();
+    ui::setSpeakerFactory([](QObject *parent) -> ui::Speaker * {
+        return new speech::HelperSpeaker(ui::programPath(QStringLiteral("pindrel-speak")), parent);
+    });
 }
 
 ProgramEnd::ProgramEnd(std::function<void()> quit, QObject *parent)

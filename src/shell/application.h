@@ -9,7 +9,8 @@ namespace pindrel {
 // Starts the user-interface runtime and shows the splash; returns the exit status.
 int run(int argc, char *argv[]);
 
-// What every run of the program sets up before a window opens: names, fonts. Tests run it too.
+// What every run of the program sets up before a window opens: names, fonts, the speaker that
+// drives the speech helper beside the program. Tests run it too.
 void prepareApplication();
 
 // Ends the program once neither the splash nor the main window is loaded: every window still

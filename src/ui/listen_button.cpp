@@ -34,10 +34,13 @@ QString ListenButton::describe(const QStringList &texts)
 void ListenButton::showEvent(QShowEvent *event)
 {
     if (!m_speaker) {
-        m_speaker = &speaker();
-        connect(m_speaker, &Speaker::availabilityChanged, this, &ListenButton::showAvailability);
-        showAvailability();
+        m_speaker = speaker();
+        if (m_speaker)
+            connect(m_speaker, &Speaker::availabilityChanged, this, &ListenButton::showAvailability);
     }
+    if (m_speaker)
+        m_speaker->recheck();
+    showAvailability();
     QToolButton::showEvent(event);
 }
 

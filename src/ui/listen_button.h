@@ -12,8 +12,9 @@ class Speaker;
 // accessible name and tooltip say what it speaks; Tab reaches it, Enter or Space presses it.
 // While speech cannot be used it is disabled, with the reason as its tooltip.
 //
-// It asks the speaker when it is first shown, not when it is made, so that the speech engine
-// starts when a player first meets the button and not with the window that holds it.
+// It asks for the speaker when it is first shown, not when it is made, so that speech starts
+// when a player first meets the button and not with the window that holds it; each time it is
+// shown again, a speaker that could not speak looks again.
 class ListenButton : public QToolButton
 {
     Q_OBJECT

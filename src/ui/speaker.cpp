@@ -1,7 +1,5 @@
 #include "ui/speaker.h"
 
-#include "ui/flite_speaker.h"
-
 #include <QCoreApplication>
 #include <QPointer>
 
@@ -20,6 +18,12 @@ QPointer<Speaker> &programSpeaker()
 {
     static QPointer<Speaker> speaker;
     return speaker;
+}
+
+SpeakerFactory &factory()
+{
+    static SpeakerFactory factory;
+    return factory;
 }
 
 bool hasThaiLetters(const QString &text)
@@ -44,13 +48,18 @@ void Speaker::say(const QStringList &texts)
         speak(english);
 }
 
-Speaker &speaker()
+void setSpeakerFactory(SpeakerFactory factory)
+{
+    ui::factory() = std::move(factory);
+}
+
+Speaker *speaker()
 {
     if (replacementSpeaker())
-        return *replacementSpeaker();
-    if (!programSpeaker())
-        programSpeaker() = new FliteSpeaker(QCoreApplication::instance());
-    return *programSpeaker();
+        return replacementSpeaker();
+    if (!programSpeaker() && factory())
+        programSpeaker() = factory()(QCoreApplication::instance());
+    return programSpeaker();
 }
 
 void setSpeaker(Speaker *replacement)

@@ -4,10 +4,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace ui {
 
 // Speaks English texts aloud, offline. The windows reach the program's one speaker through
-// speaker(); tests put a recording one in its place with setSpeaker().
+// speaker(), which the shell's factory makes; tests put a recording one in its place with
+// setSpeaker().
 class Speaker : public QObject
 {
     Q_OBJECT
@@ -15,10 +18,14 @@ class Speaker : public QObject
 public:
     using QObject::QObject;
 
-    // Why nothing can be spoken (Thai, then English); empty while speech works. Known as soon
-    // as the speaker exists, so that a control can be disabled before anyone presses it.
+    // Why nothing can be spoken (Thai, then English); empty while speech works, and while the
+    // speaker is still finding out: what is said meanwhile is said once it knows.
     virtual QString unavailableReason() const = 0;
     bool isAvailable() const { return unavailableReason().isEmpty(); }
+
+    // A control that speaks is shown again: a speaker that could not speak looks, without
+    // waiting, whether it can now, and reports availabilityChanged() when it can.
+    virtual void recheck() { }
 
     // Speaks the texts one after the other; a new call replaces what is being said. Empty texts
     // and texts with Thai letters are left out (the voices speak English only); nothing at all
@@ -26,7 +33,7 @@ public:
     void say(const QStringList &texts);
 
 signals:
-    // The reason has changed: the engine failed while speaking.
+    // The reason has changed: speech failed, or works again.
     void availabilityChanged();
     // A text of the last say() begins to be heard, and has been heard to its end.
     void speaking(const QString &text);
@@ -40,9 +47,14 @@ protected:
     virtual void speak(const QStringList &texts) = 0;
 };
 
-// The program's speaker, made on first use: making the engine takes a moment and opens the
-// sound device, so it is not done at start-up. It lives as long as the application object.
-Speaker &speaker();
+// Makes the program's speaker, a child of parent. The shell installs it at start-up.
+using SpeakerFactory = std::function<Speaker *(QObject *parent)>;
+void setSpeakerFactory(SpeakerFactory factory);
+
+// The program's speaker, made on first use, as it opens the sound device: not at start-up, only
+// when a player first meets a control that speaks. It lives as long as the application object.
+// Null in a program that installed no factory.
+Speaker *speaker();
 
 // Tests put another speaker in place of the program's own (not owned); null restores it.
 void setSpeaker(Speaker *replacement);

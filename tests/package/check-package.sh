@@ -48,7 +48,8 @@ depends_names_what_the_program_needs() {
 # data in the program folder that is not a link to where Debian keeps a game's data.
 files_lie_where_the_install_puts_them() {
   local ok=0 file target name
-  for file in usr/lib/games/pindrel/pindrel usr/share/applications/pindrel.desktop \
+  for file in usr/lib/games/pindrel/pindrel usr/lib/games/pindrel/pindrel-speak \
+    usr/share/applications/pindrel.desktop \
     usr/share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/pindrel.png \
     usr/share/icons/hicolor/scalable/apps/pindrel.svg usr/share/man/man6/pindrel.6.gz \
     usr/share/doc/pindrel/copyright usr/share/doc/pindrel/changelog.gz; do
@@ -81,12 +82,15 @@ lintian_accepts_the_package() {
 
 # Fault: the package ships the build's symbols and debug information, several times the size.
 program_is_stripped() {
-  local sections
-  sections=$(readelf -S -W "$root/usr/lib/games/pindrel/pindrel") || return 1
-  if grep -qE '\.(symtab|debug_info)\b' <<<"$sections"; then
-    problem "usr/lib/games/pindrel/pindrel keeps .symtab or .debug_info"
-    return 1
-  fi
+  local ok=0 program sections
+  for program in pindrel pindrel-speak; do
+    sections=$(readelf -S -W "$root/usr/lib/games/pindrel/$program") || return 1
+    if grep -qE '\.(symtab|debug_info)\b' <<<"$sections"; then
+      problem "usr/lib/games/pindrel/$program keeps .symtab or .debug_info"
+      ok=1
+    fi
+  done
+  return $ok
 }
 
 # Fault: the menu entry starts a path of the build machine (CPack's staging), or

@@ -1,8 +1,7 @@
-#include "ui/flite_speaker.h"
+#include "speech/flite_engine.h"
 
 #include <QFile>
 #include <QLocale>
-#include <QThread>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -11,7 +10,7 @@
 #include <algorithm>
 #include <iterator>
 
-namespace ui {
+namespace speech {
 namespace {
 
 const QString engineName = QStringLiteral("flite");
@@ -30,36 +29,6 @@ constexpr Attempt attempts[] = {{"slt", 0.0}, {"slt", -0.1}, {"slt", 0.1}, {"kal
 
 // An error that the engine has not left after this long is for good.
 constexpr int failureCheckMs = 300;
-
-// Ample for a local sound server to report a closed stream and for Qt to ask about it.
-constexpr int streamClosedMs = 150;
-
-QString noEngine()
-{
-    return QStringLiteral("ฟังเสียงไม่ได้ เพราะเครื่องนี้ไม่มีโปรแกรมอ่านออกเสียง "
-                          "(qt6-speech-flite-plugin)\n"
-                          "Cannot speak: no speech engine is installed (qt6-speech-flite-plugin).");
-}
-
-QString noEnglishVoice()
-{
-    return QStringLiteral("ฟังเสียงไม่ได้ เพราะไม่มีเสียงพูดภาษาอังกฤษ\n"
-                          "Cannot speak: the speech engine has no English voice.");
-}
-
-QString noAudioDevice()
-{
-    return QStringLiteral(
-        "ฟังเสียงไม่ได้ เพราะไม่พบลำโพงหรือระบบเสียงของเครื่อง\n"
-        "Cannot speak: no audio device available (no speakers or no sound server).");
-}
-
-QString engineFailed(const QString &engineReason)
-{
-    return QStringLiteral("ฟังเสียงไม่ได้ เพราะโปรแกรมอ่านออกเสียงขัดข้อง (%1)\n"
-                          "Cannot speak: the speech engine failed (%1).")
-        .arg(engineReason);
-}
 
 // The local socket of the PulseAudio server that Qt plays through, where it can be told: the
 // first "unix:" address of PULSE_SERVER, or the user's own server. Empty for a server elsewhere.
@@ -98,70 +67,66 @@ bool answers(const QString &socketPath)
     return connected;
 }
 
+// The engine's own words, on the one line the helper reports.
+QString engineFailed(const QString &engineReason)
+{
+    return QStringLiteral("failed ") + engineReason.simplified();
+}
+
 } // namespace
 
-FliteSpeaker::FliteSpeaker(QObject *parent)
-    : Speaker(parent)
+FliteEngine::FliteEngine(QObject *parent)
+    : QObject(parent)
 {
     m_failureCheck.setSingleShot(true);
     m_failureCheck.setInterval(failureCheckMs);
-    connect(&m_failureCheck, &QTimer::timeout, this, &FliteSpeaker::checkEngineFailed);
+    connect(&m_failureCheck, &QTimer::timeout, this, &FliteEngine::checkEngineFailed);
     m_reason = findReason();
     if (m_reason.isEmpty())
-        connect(m_engine, &QTextToSpeech::stateChanged, this, &FliteSpeaker::engineStateChanged);
-}
-
-// Qt 6.4 closes its PulseAudio connection at exit without the lock that its own thread holds
-// while it handles the server's news, and aborts when news arrives at that moment. The stream
-// of an engine that has spoken closes only with the engine, and that closing is such news: so
-// close it here, while the program is still running, and let its news be handled first.
-FliteSpeaker::~FliteSpeaker()
-{
-    delete m_engine;
-    if (m_streamed)
-        QThread::msleep(streamClosedMs);
+        connect(m_engine, &QTextToSpeech::stateChanged, this, &FliteEngine::engineStateChanged);
 }
 
 // Without a sound device the engine still starts Ready: only its error text says so (its
 // state turns to Error at the first say()). A working engine has no error text, though its
 // error reason reads Initialization.
-QString FliteSpeaker::findReason()
+QString FliteEngine::findReason()
 {
     if (!QTextToSpeech::availableEngines().contains(engineName))
-        return noEngine();
+        return QStringLiteral("no-engine");
     m_engine = new QTextToSpeech(engineName, this);
     if (m_engine->state() == QTextToSpeech::Error)
         return engineFailed(m_engine->errorString());
     if (!m_engine->errorString().isEmpty())
         return m_engine->errorReason() == QTextToSpeech::ErrorReason::Playback
-            ? noAudioDevice()
+            ? QStringLiteral("no-audio")
             : engineFailed(m_engine->errorString());
     const QList<QLocale> locales = m_engine->availableLocales();
     const auto english = std::find_if(locales.begin(), locales.end(), [](const QLocale &locale) {
         return locale.language() == QLocale::English;
     });
     if (english == locales.end())
-        return noEnglishVoice();
+        return QStringLiteral("no-voice");
     m_engine->setLocale(*english);
     if (m_engine->availableVoices().isEmpty())
-        return noEnglishVoice();
+        return QStringLiteral("no-voice");
     // Qt 6.4's flite engine crashes when it is asked to speak after the sound server has gone
     // (its audio sink cannot be made, and it uses it all the same), and it does not notice that
-    // the server has gone. So the server's socket is tried before each text; only a socket that
-    // answers now is a sure sign, as the server may be reached some other way.
+    // the server has gone. The game survives that, but a report is the plainer end: so the
+    // server's socket is tried before each text; only a socket that answers now is a sure sign,
+    // as the server may be reached some other way.
     const QString socket = soundServerSocket();
     if (!socket.isEmpty() && answers(socket))
         m_serverSocket = socket;
     return {};
 }
 
-void FliteSpeaker::speak(const QStringList &texts)
+void FliteEngine::say(const QStringList &texts)
 {
     m_waiting = texts;
     nextText();
 }
 
-void FliteSpeaker::nextText()
+void FliteEngine::nextText()
 {
     m_attempt = 0;
     m_announced = false;
@@ -174,10 +139,10 @@ void FliteSpeaker::nextText()
     sayCurrent();
 }
 
-void FliteSpeaker::sayCurrent()
+void FliteEngine::sayCurrent()
 {
     if (!m_serverSocket.isEmpty() && !answers(m_serverSocket)) {
-        stopSpeaking(noAudioDevice());
+        stopSpeaking(QStringLiteral("no-audio"));
         return;
     }
     const Attempt &attempt = attempts[m_attempt];
@@ -190,12 +155,11 @@ void FliteSpeaker::sayCurrent()
     m_engine->setRate(attempt.rate);
     m_heard = false;
     m_broken = false;
-    m_streamed = true;
     m_engine->say(m_current);
 }
 
 // Ready before Speaking closes the text that a new say() replaced, and is not ours.
-void FliteSpeaker::engineStateChanged(QTextToSpeech::State state)
+void FliteEngine::engineStateChanged(QTextToSpeech::State state)
 {
     if (m_current.isEmpty())
         return;
@@ -229,7 +193,7 @@ void FliteSpeaker::engineStateChanged(QTextToSpeech::State state)
 }
 
 // An engine that stays in Error cannot speak any more; a text it could not read is only given up.
-void FliteSpeaker::checkEngineFailed()
+void FliteEngine::checkEngineFailed()
 {
     if (m_engine->state() != QTextToSpeech::Error || !m_reason.isEmpty())
         return;
@@ -241,12 +205,12 @@ void FliteSpeaker::checkEngineFailed()
     stopSpeaking(engineFailed(m_engine->errorString()));
 }
 
-void FliteSpeaker::stopSpeaking(const QString &reason)
+void FliteEngine::stopSpeaking(const QString &reason)
 {
     m_reason = reason;
     m_waiting.clear();
     m_current.clear();
-    emit availabilityChanged();
+    emit failed();
 }
 
-} // namespace ui
+} // namespace speech
