@@ -48,12 +48,12 @@ test-sanitize: deps
 # seeds (a first byte for the kind of file, then its bytes) include files at its limits (32,766 and 32,767 short lines, a field of 32,767 and of
 # 32,768 characters), made here rather than kept in the repository.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = vocabulary_reader save_name
+FUZZ_TARGETS = vocabulary_reader
 FUZZ_LIMITS = build-fuzz/limits/vocabulary_reader
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPINDREL_FUZZ=ON -DBUILD_TESTING=OFF
 	cmake --build build-fuzz --target $(addprefix fuzz_,$(FUZZ_TARGETS))
-	mkdir -p $(FUZZ_LIMITS) build-fuzz/limits/save_name
+	mkdir -p $(FUZZ_LIMITS)
 	(printf 0; yes 'a' | head -n 32766 | sed 's/$$/\r/') >$(FUZZ_LIMITS)/records-32766
 	(printf 1; yes 'a' | head -n 32767 | sed 's/$$/\r/') >$(FUZZ_LIMITS)/records-32767
 	(printf 0; head -c 32767 /dev/zero | tr '\0' a; echo '|hint|hint') >$(FUZZ_LIMITS)/field-32767
