@@ -18,14 +18,20 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -nolisten tcp -noreset -dpi 96 -screen 0 1024x768x24 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
+# An Xvfb of the given screen size on a free display; DISPLAY names it.
+start_xvfb() {
+  rm -f "$work/display"
+  Xvfb -displayfd 3 -nolisten tcp -noreset -dpi 96 -screen 0 "$1" 3>"$work/display" 2>"$work/xvfb.log" &
+  xvfb=$!
+  for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+  done
+  [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+  export DISPLAY=":$(head -n1 "$work/display")"
+}
+start_xvfb 1024x768x24
+export QT_QPA_PLATFORM=xcb
 # The words lost for the pictures go to a review list of its own, not the user's.
 export XDG_DATA_HOME="$work/data"
 
@@ -41,15 +47,8 @@ XDG_RUNTIME_DIR="$work" PULSE_SERVER="unix:$work/nothing-here" \
   "$build/tools/take_screenshots" "$build/bin" "$out" --without-sound
 # The zoom's pictures on a screen as large as a projector's, where 300 % fits.
 kill "$xvfb" && wait "$xvfb" 2>/dev/null || true
-rm -f "$work/display"
-Xvfb -displayfd 3 -nolisten tcp -noreset -dpi 96 -screen 0 1920x1280x24 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-DISPLAY=":$(head -n1 "$work/display")" XDG_RUNTIME_DIR="$work" PULSE_SERVER="unix:$work/nothing-here" \
+start_xvfb 1920x1280x24
+XDG_RUNTIME_DIR="$work" PULSE_SERVER="unix:$work/nothing-here" \
   "$build/tools/take_screenshots" "$build/bin" "$out" --zoom
 # The first page of each printed worksheet, drawn from its PDF as the printer would print it.
 for pdf in "$out"/worksheet-*.pdf; do

@@ -97,6 +97,18 @@ QString letters(const QString &word, bool inWord, int count)
     return chosen;
 }
 
+// The main window with a word half guessed: two right letters, three wrong, both hints taken.
+GameWindow *showGameInPlay()
+{
+    auto *game = qobject_cast<GameWindow *>(ui::forms::Show<GameWindow>());
+    const QString word = game->game().state().strWord;
+    for (const QChar letter : letters(word, true, 2) + letters(word, false, 3))
+        typeLetter(game, letter);
+    child<QPushButton>(game, "cmdHint01")->click();
+    child<QPushButton>(game, "cmdHint02")->click();
+    return game;
+}
+
 void writeCustom(const QString &name, const QString &text)
 {
     QFile file(ui::customVocabPath(name));
@@ -171,12 +183,7 @@ int main(int argc, char *argv[])
     // The main window, the editor with Thai in every box, and the help, at three steps and with
     // the board over the whole screen.
     if (mode == "--zoom") {
-        auto *game = qobject_cast<GameWindow *>(ui::forms::Show<GameWindow>());
-        for (const QChar letter : letters(game->game().state().strWord, true, 2)
-                 + letters(game->game().state().strWord, false, 3))
-            typeLetter(game, letter);
-        child<QPushButton>(game, "cmdHint01")->click();
-        child<QPushButton>(game, "cmdHint02")->click();
+        GameWindow *game = showGameInPlay();
         QWidget *editor = ui::forms::Show<VocabEditor>();
         child<QLineEdit>(editor, "txtVocab")->setText(QStringLiteral("เงาะ"));
         child<QLineEdit>(editor, "txtHint01")->setText(QStringLiteral("ผลไม้สีแดง มีขน ปี่ ญี่ ฐาน ฎีกา"));
@@ -211,12 +218,7 @@ int main(int argc, char *argv[])
     shoot(splash, "splash");
     ui::forms::Unload(QStringLiteral("frmSplash"));
 
-    auto *game = qobject_cast<GameWindow *>(ui::forms::Show<GameWindow>());
-    for (const QChar letter : letters(game->game().state().strWord, true, 2)
-             + letters(game->game().state().strWord, false, 3))
-        typeLetter(game, letter);
-    child<QPushButton>(game, "cmdHint01")->click();
-    child<QPushButton>(game, "cmdHint02")->click();
+    GameWindow *game = showGameInPlay();
     shoot(game, "main-window");
 
     for (const QChar letter : letters(game->game().state().strWord, false, 9))
