@@ -12,6 +12,7 @@
 #include "ui/zoom.h"
 
 #include <QApplication>
+#include <QIcon>
 
 namespace pindrel {
 
@@ -22,6 +23,9 @@ void prepareApplication()
     QApplication::setApplicationName(QStringLiteral("Pindrel"));
     // Names the folder of the user's settings (the zoom step) only.
     QApplication::setOrganizationName(QStringLiteral("Pindrel"));
+    // An installed copy's windows take the menu entry's icon (pindrel.desktop, Icon=pindrel).
+    QGuiApplication::setDesktopFileName(QStringLiteral("pindrel"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("pindrel")));
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(PINDREL_VERSION_MAJOR).arg(PINDREL_VERSION_MINOR).arg(PINDREL_VERSION_PATCH));
     ui::installFontSubstitutes();
