@@ -65,9 +65,6 @@ private slots:
             {"outcome=lost", "stages=1,2,3,4,5,6,7,8,9", "score=0", "list=BOOK", "keys=0",
              "hints=00", "info=a thing to read/I read a book.", bookLost,
              "heard=book+I read a book.", "spoken=book+I read a book."});
-        row("last letter wins after eight wrong", book, true, "cdefghijobk",
-            {"slots=BOOK", "outcome=won", "score=2", "wrong=8", "keys=0", "hints=00",
-             "spoken=book+I read a book."});
         row("nothing counts after a win", book, true, "obkzcdefghijl12",
             {"outcome=won", "wrong=0", "stages=", "score=2", "list="});
         row("second hint only after the first", book, true, "2", {"score=0", "hints=10"});
