@@ -99,11 +99,6 @@ const game::GameState &state(const GameWindow *window)
     return window->game().state();
 }
 
-void winGame(GameWindow *window)
-{
-    QTest::keyClicks(window, state(window).strWord);
-}
-
 void loseGame(GameWindow *window)
 {
     QString wrong;

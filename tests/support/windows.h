@@ -102,8 +102,7 @@ void selectItem(QListWidget *list, const QString &text);
 GameWindow *startGameOn(const ProgramFolder &folder, const QString &schoolLines);
 // What the game core of the window stands at.
 const game::GameState &state(const GameWindow *window);
-// Types every letter of the current word, or nine letters that are not in it.
-void winGame(GameWindow *window);
+// Types nine letters that are not in the current word.
 void loseGame(GameWindow *window);
 
 // What a player sees of the game in play: "panel 1" while the result shows, the letter keys
