@@ -108,14 +108,12 @@ private slots:
         m_folder.write(QStringLiteral("outside.png"), png({9, 9}));
         const QString fifo = m_folder.filePath(QStringLiteral("help/fifo.png"));
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
-        QFile big(m_folder.filePath(QStringLiteral("big.jpg"))); // larger than any picture
-        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(17 << 20));
+        // A folder or a large file of zeros is no picture to Qt either: only a pipe or a device
+        // tells the program's reader from Qt's.
         const std::pair<QString, bool> pictures[]
             = {{m_folder.filePath(QStringLiteral("help/inside.png")), true},
                {fifo, false},
                {QStringLiteral("/dev/zero"), false},
-               {big.fileName(), false},
-               {m_folder.path(), false},
                {QStringLiteral(":/resources/beach.jpg"), true}};
         for (const auto &[path, read] : pictures)
             QCOMPARE(std::pair(path, !ui::LoadPicture(path).isNull()), std::pair(path, read));
@@ -223,35 +221,20 @@ private slots:
 
     // Guards against a line break that reaches a one-line box from the user, however it comes (a
     // record written from it would break in two), and a stored text changed by being shown.
-    void lineBreaksFromTheUserBecomeSpaces_data()
-    {
-        QTest::addColumn<QString>("way");
-        for (const char *way : {"typed", "pasted", "set", "composed"})
-            QTest::newRow(way) << QString::fromLatin1(way);
-    }
     void lineBreaksFromTheUserBecomeSpaces()
     {
-        QFETCH(QString, way);
         const QString broken
             = QStringLiteral("a pet\nsays\r\nmeow\rand\vpurrs\u0085at\u2028night\u2029!");
-        ui::OneLineBox box;
-        box.show();
-        if (way == u"typed") {
-            QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, broken);
-            QCoreApplication::sendEvent(&box, &key);
-        } else if (way == u"pasted") {
-            QGuiApplication::clipboard()->setText(broken);
-            QTest::keySequence(&box, QKeySequence::Paste);
-        } else if (way == u"set") {
-            box.setText(broken);
-        } else {
-            QInputMethodEvent composed;
-            composed.setCommitString(broken);
-            QCoreApplication::sendEvent(&box, &composed);
-        }
-        QCOMPARE(box.text(), QStringLiteral("a pet says meow and purrs at night !"));
-        box.setStoredText(QStringLiteral("hoots\nloudly"));
-        QCOMPARE(box.text(), QStringLiteral("hoots\nloudly"));
+        ui::OneLineBox pasted, composed; // set text: test_vocab_editor
+        QGuiApplication::clipboard()->setText(broken);
+        QTest::keySequence(&pasted, QKeySequence::Paste);
+        QInputMethodEvent commit;
+        commit.setCommitString(broken);
+        QCoreApplication::sendEvent(&composed, &commit);
+        QCOMPARE(QStringList({pasted.text(), composed.text()}),
+                 QStringList(2, QStringLiteral("a pet says meow and purrs at night !")));
+        pasted.setStoredText(QStringLiteral("hoots\nloudly"));
+        QCOMPARE(pasted.text(), QStringLiteral("hoots\nloudly"));
     }
 
     // Guards against a file list that offers hidden files or other patterns, draws its first name
