@@ -92,26 +92,20 @@ private slots:
     void playShowsWhatTheGameSays_data()
     {
         QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>(
-            "typed"); // 1 and 2 click a hint, ! the key D; ^ ~ # hold Alt, Ctrl, Meta
+        // What is typed: 1 and 2 click a hint, ! the key D; ^ ~ # hold Alt, Ctrl, Meta.
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("filled");
         QTest::addColumn<QString>("result");
         QTest::addColumn<QString>("after"); // the board
-        QTest::newRow("repeated letter, won") << "book"
-                                              << "B^o!o#kk"
-                                              << "BOOK"
-                                              << "You've Won!"
-                                              << "panel 1, keys 0, hints 00, score 2, list 0";
-        QTest::newRow("two hints, a loss") << "Cat"
-                                           << "12b~ddefghijk"
-                                           << "___"
-                                           << "You've Lost! \n\rThe Word Was CAT"
-                                           << "panel 1, keys 0, hints 00, score -2, list 1";
-        QTest::newRow("in play") << "ox"
-                                 << "^oo!1"
-                                 << "O_"
-                                 << ""
-                                 << "panel 0, keys 24, hints 01, score -1, list 0";
+        const auto row = [](const char *tag, const char *word, const char *typed,
+                            const char *filled, const QString &result, const char *after) {
+            QTest::newRow(tag) << word << typed << filled << result << after;
+        };
+        row("repeated letter, won", "book", "B^o!o#kk", "BOOK", "You've Won!",
+            "panel 1, keys 0, hints 00, score 2, list 0");
+        row("two hints, a loss", "Cat", "12b~ddefghijk", "___", "You've Lost! \n\rThe Word Was CAT",
+            "panel 1, keys 0, hints 00, score -2, list 1");
+        row("in play", "ox", "^oo!1", "O_", "", "panel 0, keys 24, hints 01, score -1, list 0");
     }
     void playShowsWhatTheGameSays()
     {
