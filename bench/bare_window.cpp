@@ -62,7 +62,8 @@ void addMainWindowCaptions(QMainWindow *window, QWidget *client)
     list->setGeometry(424, 232, 121, 116);
     auto *picture = new QLabel(client);
     picture->setGeometry(16, 157, 172, 209);
-    picture->setPixmap(QPixmap(QStringLiteral(":/resources/beach.jpg")));
+    picture->setPixmap(QPixmap(QStringLiteral(":/resources/beach.jpg"))
+                           .scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 // The splash's captions in its fonts, beside the main window's, with its smaller photograph.

@@ -15,8 +15,10 @@ QImage picture(const GameWindow *window)
     return control<QLabel>(window, "imgPindrel")->pixmap().toImage();
 }
 QImage stagePicture(const ProgramFolder &folder, int stage)
-{
-    return QPixmap(folder.filePath(QStringLiteral("0%1.jpg").arg(stage))).toImage();
+{ // decoded at the size of its box, as the window decodes it
+    QImageReader reader(folder.filePath(QStringLiteral("0%1.jpg").arg(stage)));
+    reader.setScaledSize(ui::twipsRect(0, 0, 2580, 3135).size());
+    return QPixmap::fromImage(reader.read()).toImage();
 }
 QString shownSlots(const GameWindow *window)
 { // "_" for an empty slot

@@ -25,6 +25,9 @@ namespace {
 
 constexpr int kWidth = 172;
 constexpr int kHeight = 209;
+// Drawn at the largest zoom step and shown fitted to their boxes, so that no step blows up
+// pixels drawn for a smaller one.
+constexpr int kScale = 3;
 constexpr qreal kHorizon = 112;
 constexpr qreal kShore = 150;
 
@@ -172,9 +175,10 @@ constexpr std::array<PartFn, 9> kParts {drawBase, drawPost, drawBeam, drawBrace,
 
 QImage stageImage(int stage)
 {
-    QImage img(kWidth, kHeight, QImage::Format_RGB32);
+    QImage img(kWidth * kScale, kHeight * kScale, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(kScale, kScale);
     drawScene(p, kWidth);
     for (int i = 0; i < stage; ++i)
         kParts[i](p);
@@ -184,10 +188,11 @@ QImage stageImage(int stage)
 // Points to the right; the left arrow is its mirror image.
 QImage arrowImage()
 {
-    QImage img(29, 38, QImage::Format_ARGB32_Premultiplied);
+    QImage img(29 * kScale, 38 * kScale, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(kScale, kScale);
     const QPolygonF shape {{3, 13}, {14, 13}, {14, 3}, {27, 19}, {14, 35}, {14, 25}, {3, 25}};
     p.setPen(QPen(QColor(120, 170, 255), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(0, 70, 200));
