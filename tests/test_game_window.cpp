@@ -210,6 +210,7 @@ private slots:
         click(control<QWidget>(form("frmShowMeaning"), "cmdListen"));
         QCOMPARE(speech().said, (QList<QStringList> {{"<font color=#efefef>dog", "A dog."}}));
 
+        list->setCurrentRow(int(list->count()) - 1); // its removal moves the current row: no click
         list->clearSelection();
         list->setFocus();
         QTest::keyClick(list, 'c');

@@ -192,6 +192,9 @@ void GameWindow::Command1_Click(int index)
 // The list as the game keeps it: emptied from its last item to its first.
 void GameWindow::emptyDiffList()
 {
+    // A removed item moves the selection, which is no click: the game's list is already empty,
+    // so there is no word to look up.
+    const QSignalBlocker quiet(lstDifficultWords->selectionModel());
     for (int i = lstDifficultWords->count() - 1; i >= 0; --i)
         delete lstDifficultWords->takeItem(i);
 }
