@@ -20,6 +20,7 @@ RecordingSpeaker &speech()
 
 void WindowTest::init()
 {
+    game::setSeedSource([] { return 2026u; }); // every run deals the same words, in the same order
     m_folder = std::make_unique<ProgramFolder>();
     m_messages = std::make_unique<MessageRecorder>();
 }
@@ -27,6 +28,7 @@ void WindowTest::init()
 void WindowTest::cleanup()
 {
     resetProgram();
+    game::setSeedSource({});
     m_messages.reset();
     m_folder.reset();
 }
