@@ -39,8 +39,8 @@ private slots:
         };
         const QByteArray thai = "หมา,สุนัข";
         row("english header, crlf", "Word,Hint 1,Hint 2\r\ncat,a pet,meows\r\n", "cat|a pet|meows||");
-        row("quoted separator, doubled quote, text after a quote",
-            "cat,\"a, b\",\"say \"\"meow\"\"\",\"x\"y", "cat|a, b|say \"meow\"|xy|");
+        row("quoted separator, doubled quote, text after a quote, a quote inside",
+            "cat,\"a, b\",\"say \"\"meow\"\"\",\"x\"y,5\" tall", "cat|a, b|say \"meow\"|xy|5\" tall");
         row("line breaks in quotes", "dog,\"big\r\nand\nkind\rdog\",x\r\nowl,a,b",
             "dog|big and kind dog|x||; owl|a|b||");
         row("a quote left open", "cat,a,\"b\r\nowl,c,d", "cat|a|b owl,c,d||");

@@ -129,8 +129,9 @@ private slots:
             QCOMPARE(std::pair(text, int(vocabulary_file::encodingOf(cp874(text)))),
                      std::pair(text, int(Encoding::Cp874)));
         const QByteArray thaiUtf8 = QStringLiteral("แมว").toUtf8();
-        for (const QByteArray &broken : {QByteArray("\xC0\x80"), QByteArray("\xED\xA0\x80"),
-                                         QByteArray("\xF4\x90\x80\x80"), QByteArray("\xE0\xB8")})
+        for (const QByteArray &broken :
+             {QByteArray("\xC0\x80"), QByteArray("\xE0\x80\x80"), QByteArray("\xED\xA0\x80"),
+              QByteArray("\xF4\x90\x80\x80"), QByteArray("\xE0\xB8")})
             QCOMPARE(std::pair(broken, int(vocabulary_file::encodingOf(thaiUtf8 + broken))),
                      std::pair(broken, int(Encoding::Cp874)));
     }
