@@ -107,7 +107,7 @@ private slots:
             "panel 1, keys 0, hints 00, score 2, list 0");
         row("two hints, a loss", "Cat", "12b~ddefghijk", "___", "You've Lost! \n\rThe Word Was CAT",
             "panel 1, keys 0, hints 00, score -2, list 1");
-        row("in play", "ox", "^oo!1", "O_", "", "panel 0, keys 24, hints 01, score -1, list 0");
+        row("in play", "ox", "^xo!1", "O_", "", "panel 0, keys 24, hints 01, score -1, list 0");
     }
     void playShowsWhatTheGameSays()
     {
