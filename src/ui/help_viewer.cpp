@@ -2,6 +2,7 @@
 
 #include "ui/file_system.h"
 #include "ui/fonts.h"
+#include "ui/twips.h"
 #include "ui/zoom.h"
 #include "ui/zoom_steps.h"
 
@@ -65,11 +66,7 @@ public:
             setScreen(onScreen);
             move(area.center() - QPoint(width() / 2, height() / 2));
         }
-        const QRect shown = frameGeometry();
-        move(std::clamp(shown.left(), area.left(),
-                        std::max(area.left(), area.right() + 1 - shown.width())),
-             std::clamp(shown.top(), area.top(),
-                        std::max(area.top(), area.bottom() + 1 - shown.height())));
+        keepInside(this, area);
     }
 
     void showFile(const QString &path, const QString &html)

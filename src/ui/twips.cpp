@@ -83,4 +83,11 @@ void centreOnScreen(QWidget *window)
                  area.y() + std::max(0, (area.height() - size.height()) / 2));
 }
 
+void keepInside(QWidget *window, const QRect &area)
+{
+    const QRect frame = window->frameGeometry();
+    window->move(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())),
+                 std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
+}
+
 } // namespace ui

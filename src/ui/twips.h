@@ -49,5 +49,8 @@ void placeFromTwips(QWidget *widget);
 
 // Centres a window on the program's screen, as its load handler does.
 void centreOnScreen(QWidget *window);
+// Moves a window's frame inside area; a window larger than it keeps its top-left corner, where
+// its caption and menu are, inside.
+void keepInside(QWidget *window, const QRect &area);
 
 } // namespace ui

@@ -60,12 +60,8 @@ void placeAgain(QWidget *window, double ratio)
 void keepOnScreen(QWidget *window)
 {
     const QScreen *screen = window->screen();
-    if (!screen || !window->isVisible() || window->isFullScreen())
-        return;
-    const QRect area = screen->availableGeometry();
-    const QRect frame = window->frameGeometry();
-    window->move(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())),
-                 std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
+    if (screen && window->isVisible() && !window->isFullScreen())
+        keepInside(window, screen->availableGeometry());
 }
 
 void takeStep(int percent)
