@@ -87,7 +87,7 @@ void GameWindow::createControls()
     Word.place(1, slot);
 
     imgPindrel = ui::addControl<ui::ImageBox>(m_client, "imgPindrel", {240, 2360, 2580, 3135});
-    imgPindrel->setPicture(ui::LoadPicture(QStringLiteral(":/resources/beach.jpg")), true);
+    imgPindrel->setPicture(ui::LoadPicture(QStringLiteral(":/resources/beach.jpg")));
 
     cmdHint01 = ui::addButton(this, m_client, "cmdHint01", QStringLiteral("Give me a hint."),
                               {3000, 2360, 1575, 375}, &GameWindow::cmdHint01_Click);

@@ -30,7 +30,7 @@ QString stageFile(int stage)
 void GameWindow::ShowStage(int stage)
 {
     imgPindrel->clearPicture();
-    imgPindrel->setPicture(ui::LoadPicture(stageFile(stage)), true);
+    imgPindrel->setPicture(ui::LoadPicture(stageFile(stage)));
 }
 
 // Every score from -32768 to 32767 shows whole: the label widens about its centre as far as

@@ -45,7 +45,7 @@ Splash::Splash()
     Image1->setObjectName(QStringLiteral("Image1"));
     ui::place(Image1, 240, 2280, 1140, 1215);
     // The photograph is larger than its place on the splash: it is shown whole, scaled down.
-    Image1->setPicture(ui::LoadPicture(QStringLiteral(":/resources/beach.jpg")), true);
+    Image1->setPicture(ui::LoadPicture(QStringLiteral(":/resources/beach.jpg")));
     Image1->installEventFilter(this);
 
     Label1 = addLabel("Label1", QStringLiteral("Vokabin"),

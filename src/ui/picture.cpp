@@ -38,10 +38,9 @@ ImageBox::ImageBox(QWidget *parent)
     connect(&zoomNotifier(), &ZoomNotifier::zoomed, this, &ImageBox::showPicture);
 }
 
-void ImageBox::setPicture(const QByteArray &picture, bool fitted)
+void ImageBox::setPicture(const QByteArray &picture)
 {
     m_picture = picture;
-    m_fitted = fitted;
     showPicture();
 }
 
@@ -56,7 +55,7 @@ void ImageBox::showPicture()
     QImageReader reader(&bytes);
     const QSize own = reader.size();
     if (own.isValid())
-        reader.setScaledSize(m_fitted ? own.scaled(size(), Qt::KeepAspectRatio) : own * zoom());
+        reader.setScaledSize(own.scaled(size(), Qt::KeepAspectRatio));
     setPixmap(m_picture.isEmpty() ? QPixmap() : QPixmap::fromImage(reader.read()));
 }
 
