@@ -62,6 +62,13 @@ kill_server() {
 # The probe's figures line, and how long after each mark (a time in the marks file) the probe
 # next printed the event: "off" after a kill, "on" after a start.
 figures() { grep '^figures:' "$1" | sed 's/^figures: /  /'; }
+probe_done() { # log: waits for the probe in the background, then prints its figures
+  local status=0
+  wait "$probe_pid" || status=$?
+  probe_pid=
+  echo "  probe exit status $status"
+  figures "$1"
+}
 delays() { # log marks event
   local mark worst=0 total=0 count=0 missing=0 at
   while read -r mark; do
@@ -105,10 +112,7 @@ for _ in $(seq "$kills"); do
     sleep 0.05
   done
 done
-wait "$probe_pid" && status=0 || status=$?
-probe_pid=
-echo "  probe exit status $status"
-figures "$work/b.log"
+probe_done "$work/b.log"
 delays "$work/b.log" "$work/b.kills" off
 delays "$work/b.log" "$work/b.starts" on
 kill_server
@@ -124,10 +128,7 @@ for _ in $(seq 7); do
   now >>"$work/c.starts"
   start_server
 done
-wait "$probe_pid" && status=0 || status=$?
-probe_pid=
-echo "  probe exit status $status"
-figures "$work/c.log"
+probe_done "$work/c.log"
 delays "$work/c.log" "$work/c.starts" on
 
 echo "(d) $exits exits after speaking:"
